@@ -1,0 +1,18 @@
+// multiples: prints the first ten multiples of five, one per line.
+// Reads nothing.
+
+#include <iostream>
+
+int main()
+{
+    const int multiplier = 5;
+
+    for (int factor = 1; factor <= 10; ++factor)
+        std::cout << multiplier * factor << '\n';
+
+    if (!std::cout.flush()) {
+        std::cerr << "multiples: write error\n";
+        return 1;
+    }
+    return 0;
+}

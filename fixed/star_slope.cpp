@@ -1,0 +1,28 @@
+// star_slope: prints a downward-pointing triangle of stars, six rows, each
+// shifted one column right and one star shorter. Reads nothing.
+
+#include <iostream>
+
+static void trianglePattern()
+{
+    const int rowLimit = 5;
+
+    for (int row = 0; row <= rowLimit; ++row) {
+        for (int space = 0; space < row + 1; ++space)
+            std::cout << " ";
+        for (int star = 0; star < rowLimit - row + 1; ++star)
+            std::cout << "* ";
+        std::cout << '\n';
+    }
+}
+
+int main()
+{
+    trianglePattern();
+
+    if (!std::cout.flush()) {
+        std::cerr << "star_slope: write error\n";
+        return 1;
+    }
+    return 0;
+}
