@@ -21,3 +21,19 @@ parity_list "100001\n" -> $(printf 'Enter your number limit : '; seq 0 2 100001)
 parity_list "1000001\n" -> $(printf 'Enter your number limit : '; seq 0 2 1000001)
 
 parity_list expect "Enter your number limit : " send "3\n" expect "0\n2\n"
+
+# Hostile input: a sign alone or doubled, another notation, a NUL or a byte
+# over 0x7f reads as 0; the digits before a point or an exponent are the
+# number; 10 MB of digits after a minus is the bottom of the range.
+parity_list "-\n" -> "Enter your number limit : 0\n"
+parity_list "--4\n" -> "Enter your number limit : 0\n"
+parity_list "+4\n" -> "Enter your number limit : 0\n2\n4\n"
+parity_list "0004\n" -> "Enter your number limit : 0\n2\n4\n"
+parity_list "0x4\n" -> "Enter your number limit : 0\n"
+parity_list "4.9\n" -> "Enter your number limit : 0\n2\n4\n"
+parity_list "4e1\n" -> "Enter your number limit : 0\n2\n4\n"
+parity_list "4\r\n" -> "Enter your number limit : 0\n2\n4\n"
+parity_list "\x004\n" -> "Enter your number limit : 0\n"
+parity_list "\xff4\n" -> "Enter your number limit : 0\n"
+parity_list $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter your number limit : "
+parity_list "\n\n\t " -> "Enter your number limit : 0\n"

@@ -34,3 +34,21 @@ prime_test "97" -> "Enter a number : The number is a prime number ! \n"
 
 # The prompt is out before the program waits for its number.
 prime_test expect "Enter a number : " send "9\n" expect "The number is not a prime number ! \n"
+
+# Hostile input: only a plain decimal integer counts. A sign alone or
+# doubled, another notation, a NUL or a byte over 0x7f reads as 0 (not 7 or
+# 17); the digits before a point or an exponent are the number; a run of
+# 10 MB of digits is the nearest end of the range, answered at once.
+prime_test "-\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test "--7\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test "+-7\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test "0007\n" -> "Enter a number : The number is a prime number ! \n"
+prime_test "0x11\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test "3.7\n" -> "Enter a number : The number is a prime number ! \n"
+prime_test "7e1\n" -> "Enter a number : The number is a prime number ! \n"
+prime_test "7\r\n" -> "Enter a number : The number is a prime number ! \n"
+prime_test "\x007\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test "\xff7\n" -> "Enter a number : The number is not a prime number ! \n"
+prime_test $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The number is a prime number ! \n"
+prime_test $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The number is not a prime number ! \n"
+prime_test " \t\r\n\n" -> "Enter a number : The number is not a prime number ! \n"
