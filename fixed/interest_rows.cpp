@@ -13,12 +13,14 @@ int main()
 
     // The rate is accumulated by addition and so lies just below each
     // hundredth; the seventh (0.11999999999999997) still passes the test.
-    for (double rate = 0.06; rate <= highestRate; rate = rateStep + rate) {
+    double rate = 0.06;
+    while (rate <= highestRate) {
         double amount = principal;
         for (int year = 0; year < years; ++year)
             amount = (rate * amount) + amount;
         std::cout << "The yearly amount avaliable at " << rate * percentageFactor
                   << "% is " << amount << '\n';
+        rate = rateStep + rate;
     }
 
     if (!std::cout.flush()) {
