@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
 # write_error.sh PROGRAM: output that cannot be written must not pass for
-# success. On a full disk, a closed standard output and a pipe whose reader
-# has gone (SIGPIPE ignored) the program must say "NAME: write error" on
-# standard error, in one line, and exit with status 1.
+# success, nor keep a program busy. On a full disk, a closed standard output
+# and a pipe whose reader has gone (SIGPIPE ignored) the program must say
+# "NAME: write error" on standard error, in one line, and exit with status
+# 1; under the default SIGPIPE a reader that goes away ends it.
+#
+# Standard input is endless: the largest limit over and over, so that
+# parity_list starts its longest list and target_wait is never given 123.
+# Each run must then end within $limit seconds, not run on.
 
 set -u
 export LC_ALL=C
 
 prog=$1
 name=${prog##*/}
+limit=${WRITE_ERROR_TIMEOUT:-3}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 pass=0
 fail=0
 
-# 123 ends every reading program's dialogue; the others ignore it.
-printf '123\n' >"$tmp/in"
+endless() { yes 2147483647; }
 
 check() {
     local how=$1 status=$2 lines
     lines=$(wc -l <"$tmp/err")
-    if [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] &&
-       grep -q "^$name: write error" "$tmp/err"; then
+    if [ "$status" -eq 124 ]; then
+        fail=$((fail + 1))
+        printf 'FAIL %s, %s: still running after %ss\n' "$name" "$how" "$limit"
+    elif [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] &&
+         grep -q "^$name: write error" "$tmp/err"; then
         pass=$((pass + 1))
     else
         fail=$((fail + 1))
@@ -30,10 +38,10 @@ check() {
     fi
 }
 
-timeout 10 "$prog" <"$tmp/in" >/dev/full 2>"$tmp/err"
+endless | timeout "$limit" "$prog" >/dev/full 2>"$tmp/err"
 check "full disk" $?
 
-timeout 10 "$prog" <"$tmp/in" >&- 2>"$tmp/err"
+endless | timeout "$limit" "$prog" >&- 2>"$tmp/err"
 check "closed standard output" $?
 
 # A fifo whose only reader has closed: every write fails with EPIPE, with
@@ -41,9 +49,22 @@ check "closed standard output" $?
 mkfifo "$tmp/pipe"
 exec {reader}<>"$tmp/pipe" {writer}>"$tmp/pipe"
 exec {reader}<&-
-(trap '' PIPE && exec timeout 10 "$prog" <"$tmp/in" >&"$writer" 2>"$tmp/err")
+endless | (trap '' PIPE && exec timeout "$limit" "$prog" >&"$writer" 2>"$tmp/err")
 check "reader gone, SIGPIPE ignored" $?
 exec {writer}>&-
+
+# Default SIGPIPE: the reader takes one byte and leaves; the program must
+# not outlive it by more than a moment.
+set -o pipefail
+endless | timeout "$limit" "$prog" 2>/dev/null | head -c 1 >/dev/null
+status=$?
+set +o pipefail
+if [ "$status" -eq 124 ]; then
+    fail=$((fail + 1))
+    printf 'FAIL %s, reader gone, default SIGPIPE: still running after %ss\n' "$name" "$limit"
+else
+    pass=$((pass + 1))
+fi
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
