@@ -28,7 +28,7 @@ trap 'rm -rf "$tmp"' EXIT
 pass=0
 fail=0
 # Seconds a program may take for one case, and to answer in a dialogue.
-limit=${TRANSCRIPT_TIMEOUT:-20}
+limit=${TRANSCRIPT_TIMEOUT:-10}
 wait_for=${DIALOGUE_TIMEOUT:-5}
 
 # Writes the bytes a string token stands for into file $2.
