@@ -20,12 +20,10 @@ endfunction()
 # Installing into a prefix gives exactly the programs and their manual
 # pages, which render without warnings; the README's example sessions are
 # what the programs write.
-function(add_install_tests)
-    add_test(NAME install
-             COMMAND bash ${TESTS_DIR}/install.sh ${PROJECT_BINARY_DIR})
-    add_test(NAME readme_examples
-             COMMAND bash ${TESTS_DIR}/readme.sh ${PROJECT_SOURCE_DIR}/README.md
-                     ${PROJECT_BINARY_DIR}/bin)
-    set_tests_properties(install readme_examples PROPERTIES
-                         LABELS docs TIMEOUT 120)
-endfunction()
+add_test(NAME install
+         COMMAND bash ${TESTS_DIR}/install.sh ${PROJECT_BINARY_DIR})
+add_test(NAME readme_examples
+         COMMAND bash ${TESTS_DIR}/readme.sh ${PROJECT_SOURCE_DIR}/README.md
+                 ${PROJECT_BINARY_DIR}/bin)
+set_tests_properties(install readme_examples PROPERTIES
+                     LABELS docs TIMEOUT 120)
