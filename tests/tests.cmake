@@ -1,5 +1,6 @@
-# Tests for one program: its transcript cases (tests/FOLDER/NAME.t) and
-# the write-error checks that every program must pass.
+# add_program_tests gives each program its transcript cases
+# (tests/FOLDER/NAME.t) and the write-error checks every program must pass;
+# the install and README tests below cover all programs at once.
 set(TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(add_program_tests folder name)
