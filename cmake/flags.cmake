@@ -1,0 +1,82 @@
+# The project's own compile and link flags, carried to every program by the
+# interface target program_flags. They come after the builder's CXXFLAGS and
+# LDFLAGS (CMAKE_CXX_FLAGS, CMAKE_EXE_LINKER_FLAGS), which stay untouched.
+# Each flag is used only where the toolchain has it, so the same lists build
+# with g++, clang++ and libc++ alike.
+
+include(CheckCXXCompilerFlag)
+include(CheckCXXSourceCompiles)
+include(CheckLinkerFlag)
+include(CheckPIESupported)
+
+option(STATIC_PROGRAMS "Link the programs as static PIEs where the toolchain can" ON)
+set(SANITIZERS "" CACHE STRING
+    "Sanitizers to build with, as for -fsanitize= (e.g. address,undefined)")
+
+add_library(program_flags INTERFACE)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang)$")
+    target_compile_options(program_flags INTERFACE
+        -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow
+        -Wold-style-cast)
+endif()
+
+if(SANITIZERS)
+    target_compile_options(program_flags INTERFACE
+        -fsanitize=${SANITIZERS} -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(program_flags INTERFACE -fsanitize=${SANITIZERS})
+endif()
+
+# Hardening as distributions build, and sections for the linker to drop
+# what no program uses (less to map and touch at every start).
+foreach(flag -fstack-protector-strong -fstack-clash-protection
+             -fcf-protection -ffunction-sections -fdata-sections)
+    string(MAKE_C_IDENTIFIER "HAVE_CXX${flag}" have)
+    check_cxx_compiler_flag(${flag} ${have})
+    if(${have})
+        target_compile_options(program_flags INTERFACE ${flag})
+    endif()
+endforeach()
+foreach(flag -z,relro,-z,now --gc-sections)
+    string(MAKE_C_IDENTIFIER "HAVE_LD${flag}" have)
+    check_linker_flag(CXX LINKER:${flag} ${have})
+    if(${have})
+        target_link_options(program_flags INTERFACE LINKER:${flag})
+    endif()
+endforeach()
+
+# Fortified calls need optimisation and get in the sanitizers' way; a
+# level the builder chose is left alone (a second definition would warn).
+if(NOT SANITIZERS AND NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
+    target_compile_definitions(program_flags INTERFACE
+        $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+endif()
+
+# Static linking takes the dynamic loader's symbol resolution off every
+# start; -static-pie keeps address-space randomisation. A toolchain
+# without the static libraries gets ordinary PIEs instead.
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+set(PROGRAMS_STATIC OFF)
+if(STATIC_PROGRAMS AND NOT SANITIZERS)
+    set(CMAKE_REQUIRED_FLAGS -fPIE)
+    set(CMAKE_REQUIRED_LINK_OPTIONS -static-pie)
+    check_cxx_source_compiles([[
+        #include <iostream>
+        int main() { std::cout << 1; }
+    ]] HAVE_STATIC_PIE)
+    unset(CMAKE_REQUIRED_FLAGS)
+    unset(CMAKE_REQUIRED_LINK_OPTIONS)
+    if(HAVE_STATIC_PIE)
+        set(PROGRAMS_STATIC ON)
+    else()
+        message(NOTICE "STATIC_PROGRAMS: ${CMAKE_CXX_COMPILER_ID} cannot link "
+                       "-static-pie here; the programs are ordinary PIEs")
+    endif()
+endif()
+if(PROGRAMS_STATIC)
+    target_link_options(program_flags INTERFACE -static-pie)
+else()
+    # Only now, or -pie would follow -static-pie and undo it.
+    check_pie_supported()
+endif()
