@@ -19,12 +19,27 @@ function(add_program_tests folder name)
 endfunction()
 
 # Installing into a prefix gives exactly the programs and their manual
-# pages, which render without warnings; the README's example sessions are
-# what the programs write.
+# pages; the pages render without warnings; the README's example sessions
+# are what the programs write.
 add_test(NAME install
-         COMMAND bash ${TESTS_DIR}/install.sh ${PROJECT_BINARY_DIR})
+         COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR})
+file(GLOB manual_pages ${PROJECT_SOURCE_DIR}/man/*.1)
+add_test(NAME man_pages
+         COMMAND bash ${TESTS_DIR}/man_pages.sh ${manual_pages})
 add_test(NAME readme_examples
          COMMAND bash ${TESTS_DIR}/readme.sh ${PROJECT_SOURCE_DIR}/README.md
                  ${PROJECT_BINARY_DIR}/bin)
-set_tests_properties(install readme_examples PROPERTIES
+set_tests_properties(install man_pages readme_examples PROPERTIES
                      LABELS docs TIMEOUT 120)
+# Skipped, not failed, where groff or man is missing; said here as well,
+# since ctest does not show a skipped test's output.
+set_tests_properties(man_pages PROPERTIES SKIP_RETURN_CODE 77)
+foreach(tool groff:groff-base man:man-db)
+    string(REGEX MATCH "^[^:]+" command ${tool})
+    string(REGEX MATCH "[^:]+$" package ${tool})
+    find_program(found ${command} NO_CACHE NO_DEFAULT_PATH PATHS ENV PATH)
+    if(NOT found)
+        message(NOTICE "The man_pages test will be skipped: ${command} not "
+                       "found (Debian package ${package})")
+    endif()
+endforeach()
