@@ -22,7 +22,8 @@ endfunction()
 # pages; the pages render without warnings; the README's example sessions
 # are what the programs write.
 add_test(NAME install
-         COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR})
+         COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR}
+                 ${PROJECT_SOURCE_DIR})
 file(GLOB manual_pages ${PROJECT_SOURCE_DIR}/man/*.1)
 add_test(NAME man_pages
          COMMAND bash ${TESTS_DIR}/man_pages.sh ${manual_pages})
