@@ -2,62 +2,77 @@
 // and including it, one per line. A negative limit prints nothing.
 
 #include <array>
+#include <charconv>
 #include <cstddef>
-#include <cstring>
+#include <cstdio>
 #include <iostream>
 
 int main()
 {
+    // Unbuffered, so that each block below goes out in one write of its
+    // own, not copied through stdio's buffer; the prompt is one write too,
+    // and standard input's tie still puts it out before the read.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+
     int limit = 0; // end of input answers as for 0
 
     std::cout << "Enter your number limit : ";
     std::cin >> limit;
 
-    // The list can run to 11 GB, so lines are built in a local block and
-    // written in large pieces, and the counter's decimal form is kept
-    // beside it and stepped in place instead of being formatted anew.
-    // The last digit is kept apart because it changes at every step: the
-    // rest, in front[first..15] with zeros before it for a carry to run
-    // into, changes only every tenth step. That rest is copied as one fixed
-    // 16-byte piece, hence the spare bytes after it and after the block.
-    std::array<char, 32> front{"0000000000000000"};
-    std::size_t first = 16;
-    char last = '0';
-    const std::size_t blockSize = std::size_t{1} << 16;
-    std::array<char, blockSize + 32> block;
-    std::size_t used = 0;
+    // The list runs to 11 GB, so it is not formatted line by line. It goes
+    // out in blocks of 10^4 numbers: those of one block share every digit
+    // but the last four, and those last four, for the 5000 even numbers,
+    // are the same in every block. So where the numbers keep their width,
+    // a block is the one before it with its high digits patched: only the
+    // digits that changed, in every line, mostly one byte a line. Where the
+    // width grows (at 0, 10^4, 10^5 ...) the block is formatted afresh.
+    // The last block goes out only as far as the limit, and the next start
+    // is taken only below the limit, so nothing passes the 32-bit range.
+    const int span = 10000;
+    const std::size_t lowDigits = 4;
+    // Static, not on the stack: a frame is probed page by page on entry
+    // (stack-clash protection), which would make all of it resident even
+    // for a list of one line; these pages are touched only as it grows.
+    static std::array<char, span / 2 * 11> block; // ten digits and '\n'
+    std::array<char, 8> high{};                   // digits above the four
+    std::size_t highDigits = 0;
+    std::size_t stride = 0; // bytes a line, once the lines share one width
 
-    // Every integer is visited and tested; the test before the increment
-    // keeps the counter from overflowing at the largest limit.
-    for (int counter = 0; counter <= limit; ++counter) {
-        if (counter % 2 == 0) {
-            // Bytes, not a string: no terminator is wanted.
-            // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
-            std::memcpy(block.data() + used, front.data() + first, 16);
-            used += 16 - first;
-            block[used++] = last;
-            block[used++] = '\n';
-            if (used > blockSize) {
-                if (!std::cout.write(block.data(), static_cast<std::streamsize>(used)))
-                    break; // output has failed: stop at once
-                used = 0;
+    for (int start = 0; start <= limit; start += span) {
+        const bool last = limit - start < span;
+        const int end = last ? limit : start + span - 1;
+        const int lines = (end - start) / 2 + 1;
+        std::array<char, 8> next{}; // none in the first block
+        std::size_t digits = 0;
+        if (start > 0)
+            digits = static_cast<std::size_t>(
+                std::to_chars(next.data(), next.data() + next.size(), start / span).ptr
+                - next.data());
+        std::size_t used = 0;
+        if (start == 0 || digits != highDigits) {
+            for (int line = 0; line < lines; ++line) {
+                used = static_cast<std::size_t>(
+                    std::to_chars(block.data() + used, block.data() + block.size(),
+                                  start + 2 * line).ptr
+                    - block.data());
+                block[used++] = '\n';
             }
+            stride = digits + lowDigits + 1;
+        } else {
+            const std::size_t full = span / 2 * stride;
+            for (std::size_t d = 0; d < digits; ++d)
+                if (next[d] != high[d])
+                    for (std::size_t at = d; at < full; at += stride)
+                        block[at] = next[d];
+            used = static_cast<std::size_t>(lines) * stride;
         }
-        if (counter == limit)
+        high = next;
+        highDigits = digits;
+        if (!std::cout.write(block.data(), static_cast<std::streamsize>(used)))
+            break; // output has failed: stop at once
+        if (last)
             break;
-        if (last != '9') {
-            ++last;
-            continue;
-        }
-        last = '0';
-        std::size_t digit = 15;
-        while (front[digit] == '9')
-            front[digit--] = '0';
-        ++front[digit];
-        if (digit < first)
-            first = digit;
     }
-    std::cout.write(block.data(), static_cast<std::streamsize>(used));
 
     if (!std::cout.flush()) {
         std::cerr << "parity_list: write error\n";
