@@ -44,3 +44,13 @@ foreach(tool groff:groff-base man:man-db)
                        "found (Debian package ${package})")
     endif()
 endforeach()
+
+# parity_list's list at every width and block boundary, against seq: the
+# limits below 10^7 in full, the larger ones by their last lines, their
+# length and, for the largest, a digest (about 11 GB through a pipe).
+add_test(NAME parity_list.limits
+         COMMAND bash ${TESTS_DIR}/parity_list.sh $<TARGET_FILE:parity_list> small)
+add_test(NAME parity_list.largest
+         COMMAND bash ${TESTS_DIR}/parity_list.sh $<TARGET_FILE:parity_list> large)
+set_tests_properties(parity_list.limits PROPERTIES LABELS loops TIMEOUT 120)
+set_tests_properties(parity_list.largest PROPERTIES LABELS loops TIMEOUT 900)

@@ -23,6 +23,11 @@ target_wait "12x 123\n" -> "Enter a numnberEnter a numnberEnter a numnber123YAY\
 
 # End of input without 123: stop asking, no YAY, status 0.
 target_wait "" -> "Enter a numnber"
+# ... also when the last number read is a near miss, above or below: only
+# 123 itself is the target.
+target_wait "124" -> "Enter a numnberEnter a numnber"
+target_wait "122\n" -> "Enter a numnberEnter a numnber"
+target_wait "5 124 2147483647\n" -> "Enter a numnberEnter a numnberEnter a numnberEnter a numnber"
 target_wait "5\n" -> "Enter a numnberEnter a numnber"
 target_wait "abc" -> "Enter a numnberEnter a numnber"
 target_wait "12" -> "Enter a numnberEnter a numnber"
