@@ -29,12 +29,13 @@ int main()
     // The last block goes out only as far as the limit, and the next start
     // is taken only below the limit, so nothing passes the 32-bit range.
     const int span = 10000;
+    const std::size_t blockLines = span / 2;
     const std::size_t lowDigits = 4;
     // Static, not on the stack: a frame is probed page by page on entry
     // (stack-clash protection), which would make all of it resident even
     // for a list of one line; these pages are touched only as it grows.
-    static std::array<char, span / 2 * 11> block; // ten digits and '\n'
-    std::array<char, 8> high{};                   // digits above the four
+    static std::array<char, blockLines * 11> block; // ten digits and '\n'
+    std::array<char, 8> high{};                     // digits above the four
     std::size_t highDigits = 0;
     std::size_t stride = 0; // bytes a line, once the lines share one width
 
@@ -59,7 +60,7 @@ int main()
             }
             stride = digits + lowDigits + 1;
         } else {
-            const std::size_t full = span / 2 * stride;
+            const std::size_t full = blockLines * stride;
             for (std::size_t d = 0; d < digits; ++d)
                 if (next[d] != high[d])
                     for (std::size_t at = d; at < full; at += stride)
