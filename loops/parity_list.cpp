@@ -20,22 +20,21 @@ int main()
     std::cin >> limit;
 
     // The list runs to 11 GB, so it is not formatted line by line. It goes
-    // out in blocks of 10^4 numbers: those of one block share every digit
-    // but the last four, and those last four, for the 5000 even numbers,
+    // out in blocks of 10^3 numbers: those of one block share every digit
+    // but the last three, and those last three, for the 500 even numbers,
     // are the same in every block. So where the numbers keep their width,
     // a block is the one before it with its high digits patched: only the
     // digits that changed, in every line, mostly one byte a line. Where the
-    // width grows (at 0, 10^4, 10^5 ...) the block is formatted afresh.
+    // width grows (at 0, 10^3, 10^4 ...) the block is formatted afresh.
     // The last block goes out only as far as the limit, and the next start
     // is taken only below the limit, so nothing passes the 32-bit range.
-    const int span = 10000;
+    // Blocks of 5500 bytes at most keep a pipe's writer and reader working
+    // side by side; ten times that runs twice as long through a pipe.
+    const int span = 1000;
     const std::size_t blockLines = span / 2;
-    const std::size_t lowDigits = 4;
-    // Static, not on the stack: a frame is probed page by page on entry
-    // (stack-clash protection), which would make all of it resident even
-    // for a list of one line; these pages are touched only as it grows.
-    static std::array<char, blockLines * 11> block; // ten digits and '\n'
-    std::array<char, 8> high{};                     // digits above the four
+    const std::size_t lowDigits = 3;
+    std::array<char, blockLines * 11> block; // ten digits and '\n' a line
+    std::array<char, 8> high{}; // the digits above those three
     std::size_t highDigits = 0;
     std::size_t stride = 0; // bytes a line, once the lines share one width
 
