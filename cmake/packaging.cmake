@@ -16,7 +16,6 @@ test, a factorial, the digits of a number, its digits read as bits, two
 programs of canned replies, a loop that waits for 123 and a list of even
 numbers. Three read nothing and print a table of compound interest, a
 triangle of stars and the table of five.")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
 
 # install_gzipped(SOURCE DESTINATION NAME): SOURCE installed as
