@@ -36,7 +36,6 @@ int main()
     std::array<char, blockLines * 11> block; // ten digits and '\n' a line
     std::array<char, 8> high{}; // the digits above those three
     std::size_t highDigits = 0;
-    std::size_t stride = 0; // bytes a line, once the lines share one width
 
     for (int start = 0; start <= limit; start += span) {
         const bool last = limit - start < span;
@@ -57,8 +56,8 @@ int main()
                     - block.data());
                 block[used++] = '\n';
             }
-            stride = digits + lowDigits + 1;
         } else {
+            const std::size_t stride = digits + lowDigits + 1; // bytes a line
             const std::size_t full = blockLines * stride;
             for (std::size_t d = 0; d < digits; ++d)
                 if (next[d] != high[d])
