@@ -9,7 +9,10 @@ include(CheckCXXSourceCompiles)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
 
-option(STATIC_PROGRAMS "Link the programs as static PIEs where the toolchain can" ON)
+# Off by default: a distribution configures without a preset and wants
+# programs linked to the shared libraries its security updates reach. The
+# default preset turns it on for our own builds.
+option(STATIC_PROGRAMS "Link the programs as static PIEs where the toolchain can" OFF)
 set(SANITIZERS "" CACHE STRING
     "Sanitizers to build with, as for -fsanitize= (e.g. address,undefined)")
 
