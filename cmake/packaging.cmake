@@ -7,15 +7,13 @@ set(CPACK_PACKAGE_NAME console-exercises)
 set(CPACK_PACKAGE_VENDOR "The console-exercises contributors")
 set(CPACK_PACKAGE_CONTACT
     "Console exercises maintainers <maintainers@console-exercises.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "small console exercises in integer and floating-point arithmetic")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Eleven small, independent console programs. Each writes a prompt, reads
-one integer from standard input and writes a fixed-format answer: a prime
-test, a factorial, the digits of a number, its digits read as bits, two
-programs of canned replies, a loop that waits for 123 and a list of even
-numbers. Three read nothing and print a table of compound interest, a
-triangle of stars and the table of five.")
+# The summary and description are the Debian packaging's.
+file(STRINGS packaging/debian/control description REGEX "^(Description: | )")
+list(POP_FRONT description CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+string(REPLACE "Description: " "" CPACK_PACKAGE_DESCRIPTION_SUMMARY
+       "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}")
+list(TRANSFORM description REPLACE "^ " "")
+list(JOIN description "\n" CPACK_PACKAGE_DESCRIPTION)
 set(doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
 
 # install_gzipped(SOURCE DESTINATION NAME): SOURCE installed as
@@ -32,15 +30,9 @@ function(install_gzipped source destination name)
     install(FILES ${plain}.gz DESTINATION ${destination})
 endfunction()
 
-# The copyright file in Debian's machine-readable format, its licence text
-# taken from LICENSE: indented one space, a blank line written as " .".
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE expat_text)
-string(REGEX REPLACE "^.*\n\n(Permission)" "\\1" expat_text "${expat_text}")
-string(STRIP "${expat_text}" expat_text)
-string(REPLACE "\n\n" "\n.\n" expat_text "${expat_text}")
-string(REPLACE "\n" "\n " expat_text " ${expat_text}")
-configure_file(packaging/copyright.in copyright @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${doc_dir})
+# The copyright file is in Debian's machine-readable format; the Debian
+# packaging (packaging/debian) installs the same file.
+install(FILES packaging/copyright DESTINATION ${doc_dir})
 install_gzipped(${PROJECT_SOURCE_DIR}/packaging/changelog ${doc_dir} changelog)
 
 # A static build is for running here, not for packages.

@@ -36,8 +36,10 @@ for gz in "$prefix"/share/man/man1/*.gz "$prefix"/share/doc/*/changelog.gz; do
     [[ $gz == */changelog.gz ]] && plain=$source/packaging/changelog
     gzip -9n <"$plain" | cmp -s - "$gz" || failed "${gz#"$prefix/"} is not gzip -9n of $plain"
 done
-grep -q '^License: Expat$' "$prefix"/share/doc/*/copyright ||
-    failed "the copyright file names no licence"
+# The copyright file holds LICENSE's text, indented, a blank line as " .".
+sed -n '/^License: Expat$/,$p' "$prefix"/share/doc/*/copyright | tail -n +2 |
+    sed 's/^ //; s/^\.$//' | cmp -s - <(sed -n '/^Permission/,$p' "$source/LICENSE") ||
+    failed "the copyright file does not hold the Expat text of LICENSE"
 
 answer=$(echo 97 | "$prefix/bin/prime_test")
 [ "$answer" = "Enter a number : The number is a prime number ! " ] ||
