@@ -14,7 +14,7 @@ export LC_ALL=C
 
 prog=$1
 name=${prog##*/}
-limit=${WRITE_ERROR_TIMEOUT:-3}
+limit=${WRITE_ERROR_TIMEOUT:-10} # ample on an emulated or slow machine
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 pass=0
