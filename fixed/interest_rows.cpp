@@ -1,6 +1,8 @@
 // interest_rows: prints what 100000 grows to in ten years of yearly
 // compounding, for each rate from 6 % to 12 %. Reads nothing.
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 int main()
@@ -24,7 +26,8 @@ int main()
     }
 
     if (!std::cout.flush()) {
-        std::cerr << "interest_rows: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "interest_rows: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

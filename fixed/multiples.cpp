@@ -1,6 +1,8 @@
 // multiples: prints the first ten multiples of five, one per line.
 // Reads nothing.
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 int main()
@@ -11,7 +13,8 @@ int main()
         std::cout << multiplier * factor << '\n';
 
     if (!std::cout.flush()) {
-        std::cerr << "multiples: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "multiples: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

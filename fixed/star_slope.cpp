@@ -1,6 +1,8 @@
 // star_slope: prints a downward-pointing triangle of stars, six rows, each
 // shifted one column right and one star shorter. Reads nothing.
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 static void trianglePattern()
@@ -21,7 +23,8 @@ int main()
     trianglePattern();
 
     if (!std::cout.flush()) {
-        std::cerr << "star_slope: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "star_slope: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

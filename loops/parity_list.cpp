@@ -2,22 +2,32 @@
 // and including it, one per line. A negative limit prints nothing.
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 int main()
 {
     // Unbuffered, so that each block below goes out in one write of its
-    // own, not copied through stdio's buffer; the prompt is one write too,
-    // and standard input's tie still puts it out before the read.
+    // own, not copied through stdio's buffer; the prompt is one write too.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
 
     int limit = 0; // end of input answers as for 0
 
-    std::cout << "Enter your number limit : ";
-    std::cin >> limit;
+    // A prompt that cannot be written ends the dialogue before the read,
+    // which could change errno, the reason of that write.
+    if (std::cout << "Enter your number limit : ")
+        std::cin >> limit;
+    // The stream takes a failed read for the end of input; stdio tells
+    // the two apart.
+    if (std::ferror(stdin)) {
+        const int error = errno;
+        std::cerr << "parity_list: read error: " << std::strerror(error) << '\n';
+        return 1;
+    }
 
     // The list runs to 11 GB, so it is not formatted line by line. It goes
     // out in blocks of 10^3 numbers: those of one block share every digit
@@ -74,7 +84,8 @@ int main()
     }
 
     if (!std::cout.flush()) {
-        std::cerr << "parity_list: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "parity_list: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

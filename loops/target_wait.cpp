@@ -1,19 +1,32 @@
 // target_wait: asks for a number until it reads 123, then prints 123YAY.
 // A token that is not a 32-bit integer is skipped and the prompt comes
-// again; at end of input it stops without the YAY.
+// again; at end of input it stops without the YAY. A failed read or
+// write ends it with status 1 and the reason on standard error.
 
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 int main()
 {
     int number = 0;
 
-    // Once output has failed, endless input must not keep us asking.
-    while (number != 123 && std::cout) {
-        std::cout << "Enter a numnber";
+    // Each prompt is out before its read, which would flush it too, so
+    // that a prompt that cannot be written ends the loop with the reason
+    // of that write: endless input must not keep us asking.
+    while (number != 123 && std::cout << "Enter a numnber" << std::flush) {
         if (std::cin >> number)
             continue;
+        // The stream takes a failed read for the end of input; stdio
+        // tells the two apart. A read that fails while a bad token is
+        // skipped below fails again here, after the next prompt.
+        if (std::ferror(stdin)) {
+            const int error = errno;
+            std::cerr << "target_wait: read error: " << std::strerror(error) << '\n';
+            return 1;
+        }
         if (std::cin.eof())
             break;
         // A failed read leaves the stream stuck; drop the rest of the bad
@@ -27,7 +40,8 @@ int main()
         std::cout << number << "YAY\n";
 
     if (!std::cout.flush()) {
-        std::cerr << "target_wait: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "target_wait: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

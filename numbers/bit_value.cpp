@@ -2,6 +2,9 @@
 // last digit up: an odd digit is a 1, an even digit a 0. Prints the value.
 // At most ten digits, so the result stays below 1024.
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 int main()
@@ -10,8 +13,17 @@ int main()
     int result = 0;
     int weight = 1;
 
-    std::cout << "Enter a Number : ";
-    std::cin >> n;
+    // Out before the read, which would flush it too, so that a prompt that
+    // cannot be written ends the dialogue with the reason of that write.
+    if (std::cout << "Enter a Number : " << std::flush)
+        std::cin >> n;
+    // The stream takes a failed read for the end of input; stdio tells
+    // the two apart.
+    if (std::ferror(stdin)) {
+        const int error = errno;
+        std::cerr << "bit_value: read error: " << std::strerror(error) << '\n';
+        return 1;
+    }
 
     while (n > 0) {
         int bit = n % 2; // parity of the last decimal digit
@@ -22,7 +34,8 @@ int main()
     std::cout << "The binary form is : " << result << '\n';
 
     if (!std::cout.flush()) {
-        std::cerr << "bit_value: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "bit_value: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

@@ -1,6 +1,9 @@
 // fact_calc: reads a count and prints its factorial, when that exists
 // and fits in a 32-bit signed integer (0 to 12); otherwise says why not.
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 // Only called for 0 to 12, where the product cannot overflow.
@@ -16,8 +19,17 @@ int main()
 {
     int count = 0; // end of input answers as for 0
 
-    std::cout << "Enter a number : ";
-    std::cin >> count;
+    // Out before the read, which would flush it too, so that a prompt that
+    // cannot be written ends the dialogue with the reason of that write.
+    if (std::cout << "Enter a number : " << std::flush)
+        std::cin >> count;
+    // The stream takes a failed read for the end of input; stdio tells
+    // the two apart.
+    if (std::ferror(stdin)) {
+        const int error = errno;
+        std::cerr << "fact_calc: read error: " << std::strerror(error) << '\n';
+        return 1;
+    }
 
     if (count < 0)
         std::cout << "The factorial of a negative number is not defined\n";
@@ -27,7 +39,8 @@ int main()
         std::cout << "Reversed Digit : " << factorial(count) << '\n';
 
     if (!std::cout.flush()) {
-        std::cerr << "fact_calc: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "fact_calc: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

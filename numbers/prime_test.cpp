@@ -1,7 +1,11 @@
 // prime_test: reads one integer and says whether it is prime.
-// Writes the prompt, then one verdict line; exits 1 only when
-// standard output cannot be written.
+// Writes the prompt, then one verdict line; exits 1, with the reason on
+// standard error, only when standard input cannot be read or standard
+// output cannot be written.
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 // Trial division up to the square root. Numbers below 2 are not prime.
@@ -21,8 +25,17 @@ int main()
 {
     int number = 0; // end of input answers as for 0
 
-    std::cout << "Enter a number : ";
-    std::cin >> number;
+    // Out before the read, which would flush it too, so that a prompt that
+    // cannot be written ends the dialogue with the reason of that write.
+    if (std::cout << "Enter a number : " << std::flush)
+        std::cin >> number;
+    // The stream takes a failed read for the end of input; stdio tells
+    // the two apart.
+    if (std::ferror(stdin)) {
+        const int error = errno;
+        std::cerr << "prime_test: read error: " << std::strerror(error) << '\n';
+        return 1;
+    }
 
     if (primeChecker(number))
         std::cout << "The number is a prime number ! \n";
@@ -30,7 +43,8 @@ int main()
         std::cout << "The number is not a prime number ! \n";
 
     if (!std::cout.flush()) {
-        std::cerr << "prime_test: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "prime_test: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

@@ -1,14 +1,26 @@
 // choice_reply: asks for a number from 1 to 5 and answers with canned
 // texts; only 1 and 2 have replies of their own.
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 int main()
 {
     int n = 0; // end of input answers as for 0
 
-    std::cout << "Enter any number from 1 to 5 : ";
-    std::cin >> n;
+    // Out before the read, which would flush it too, so that a prompt that
+    // cannot be written ends the dialogue with the reason of that write.
+    if (std::cout << "Enter any number from 1 to 5 : " << std::flush)
+        std::cin >> n;
+    // The stream takes a failed read for the end of input; stdio tells
+    // the two apart.
+    if (std::ferror(stdin)) {
+        const int error = errno;
+        std::cerr << "choice_reply: read error: " << std::strerror(error) << '\n';
+        return 1;
+    }
 
     switch (n) {
     case 1:
@@ -24,7 +36,8 @@ int main()
     }
 
     if (!std::cout.flush()) {
-        std::cerr << "choice_reply: write error\n";
+        const int error = errno; // the failed write's, before anything else
+        std::cerr << "choice_reply: write error: " << std::strerror(error) << '\n';
         return 1;
     }
     return 0;

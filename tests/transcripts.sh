@@ -9,6 +9,11 @@
 #
 #   PROG "input" -> "expected output"            exit status must be 0
 #   PROG "input" -> "expected output" exit N     exit status must be N
+#   ... exit N stderr "expected standard error"  and so must standard error
+#   PROG directory -> ...   standard input a directory (a read fails)
+#   PROG closed -> ...      standard input closed
+#   PROG hangup -> ...      a terminal that hangs up once the program waits
+#                           on it (needs python3; skipped without it)
 #   PROG expect "out" send "in" expect "out" ... a dialogue over pipes:
 #       each expected text must arrive before the next input is sent;
 #       after the last step standard input is closed and the program
@@ -27,6 +32,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 pass=0
 fail=0
+skip=0
 # Seconds a program may take for one case, and to answer in a dialogue.
 limit=${TRANSCRIPT_TIMEOUT:-10}
 wait_for=${DIALOGUE_TIMEOUT:-5}
@@ -87,24 +93,67 @@ failed() {
     [ $# -gt 0 ] && printf '  %s\n' "$@"
 }
 
+# Runs "$@" with standard input a terminal that hangs up as soon as the
+# program has written something and sleeps, i.e. waits in its read.
+hangup() {
+    python3 - "$limit" "$@" <<'END'
+import os, pty, subprocess, sys, time
+limit = float(sys.argv[1])
+master, slave = pty.openpty()
+child = subprocess.Popen(sys.argv[2:], stdin=slave)
+os.close(slave)
+deadline = time.monotonic() + limit
+while time.monotonic() < deadline and child.poll() is None:
+    with open(f"/proc/{child.pid}/stat") as stat:
+        state = stat.read().rpartition(")")[2].split()[0]
+    if state == "S" and os.fstat(1).st_size > 0:
+        break
+    time.sleep(0.01)
+os.close(master)
+try:
+    status = child.wait(timeout=limit)
+except subprocess.TimeoutExpired:
+    child.kill()
+    status = 124
+sys.exit(status if status >= 0 else 128 - status)
+END
+}
+
 transcript() {
-    local prog=$1 want_status=0 status
+    local prog=$1 want_status=0 status i
     [ "${tokens[2]}" = "->" ] || { failed "expected ->"; return; }
-    if [ ${#tokens[@]} -eq 6 ] && [ "${tokens[4]}" = exit ]; then
-        want_status=${tokens[5]}
-    elif [ ${#tokens[@]} -ne 4 ]; then
-        failed "malformed case"
-        return
-    fi
-    bytes "${tokens[1]}" "$tmp/in"
+    rm -f "$tmp/want_err"
+    for ((i = 4; i < ${#tokens[@]}; i += 2)); do
+        case ${tokens[i]} in
+        exit) want_status=${tokens[i + 1]} ;;
+        stderr) bytes "${tokens[i + 1]}" "$tmp/want_err" ;;
+        *) failed "malformed case"; return ;;
+        esac
+    done
     bytes "${tokens[3]}" "$tmp/want"
-    timeout "$limit" "$bindir/$prog" <"$tmp/in" >"$tmp/out" 2>"$tmp/err"
+    case ${tokens[1]} in
+    directory) timeout "$limit" "$bindir/$prog" </ >"$tmp/out" 2>"$tmp/err" ;;
+    closed) timeout "$limit" "$bindir/$prog" <&- >"$tmp/out" 2>"$tmp/err" ;;
+    hangup)
+        if ! command -v python3 >/dev/null; then
+            skip=$((skip + 1))
+            printf 'SKIP %s:%d: python3 not found (Debian package python3)\n' "$file" "$lineno"
+            return
+        fi
+        hangup "$bindir/$prog" >"$tmp/out" 2>"$tmp/err" ;;
+    *)
+        bytes "${tokens[1]}" "$tmp/in"
+        timeout "$limit" "$bindir/$prog" <"$tmp/in" >"$tmp/out" 2>"$tmp/err" ;;
+    esac
     status=$?
     if ! cmp -s "$tmp/want" "$tmp/out"; then
         failed "expected: $(show "$tmp/want")" "actual:   $(show "$tmp/out")" \
                "$(cmp "$tmp/want" "$tmp/out" 2>&1 | sed 's/.*differ: /first difference: /')"
     elif [ "$status" -ne "$want_status" ]; then
         failed "exit status $status, expected $want_status" "$(head -c 2000 "$tmp/err")"
+    elif [ -e "$tmp/want_err" ] && ! cmp -s "$tmp/want_err" "$tmp/err"; then
+        failed "standard error: expected $(show "$tmp/want_err")" \
+               "actual:   $(show "$tmp/err")"
     elif [ "$want_status" -eq 0 ] && [ -s "$tmp/err" ]; then
         failed "wrote to standard error: $(head -c 2000 "$tmp/err")"
     else
@@ -180,5 +229,7 @@ for file in "$@"; do
     done <"$file"
 done
 
-echo "$pass passed, $fail failed"
-[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
+echo "$pass passed, $fail failed, $skip skipped"
+# A case skipped for a missing tool skips the test (status 77).
+[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ] || exit 1
+[ "$skip" -eq 0 ] || exit 77

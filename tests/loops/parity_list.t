@@ -37,3 +37,10 @@ parity_list "\x004\n" -> "Enter your number limit : 0\n"
 parity_list "\xff4\n" -> "Enter your number limit : 0\n"
 parity_list $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter your number limit : "
 parity_list "\n\n\t " -> "Enter your number limit : 0\n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+parity_list directory -> "Enter your number limit : " exit 1 stderr "parity_list: read error: Is a directory\n"
+parity_list closed -> "Enter your number limit : " exit 1 stderr "parity_list: read error: Bad file descriptor\n"
+parity_list hangup -> "Enter your number limit : " exit 1 stderr "parity_list: read error: Input/output error\n"

@@ -41,3 +41,10 @@ bit_value "\xff101\n" -> "Enter a Number : The binary form is : 0\n"
 bit_value $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a Number : The binary form is : 329\n"
 bit_value $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a Number : The binary form is : 0\n"
 bit_value "\t\n" -> "Enter a Number : The binary form is : 0\n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+bit_value directory -> "Enter a Number : " exit 1 stderr "bit_value: read error: Is a directory\n"
+bit_value closed -> "Enter a Number : " exit 1 stderr "bit_value: read error: Bad file descriptor\n"
+bit_value hangup -> "Enter a Number : " exit 1 stderr "bit_value: read error: Input/output error\n"

@@ -37,3 +37,10 @@ digit_peel "\x80123\n" -> "Enter a three digit number : 0\n0\n0\n"
 digit_peel $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a three digit number : 21474836\n4\n7\n"
 digit_peel $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a three digit number : -21474836\n-4\n-8\n"
 digit_peel "   " -> "Enter a three digit number : 0\n0\n0\n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+digit_peel directory -> "Enter a three digit number : " exit 1 stderr "digit_peel: read error: Is a directory\n"
+digit_peel closed -> "Enter a three digit number : " exit 1 stderr "digit_peel: read error: Bad file descriptor\n"
+digit_peel hangup -> "Enter a three digit number : " exit 1 stderr "digit_peel: read error: Input/output error\n"

@@ -37,3 +37,10 @@ fact_calc "\xc35\n" -> "Enter a number : Reversed Digit : 1\n"
 fact_calc $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The factorial is too large for a 32-bit integer\n"
 fact_calc $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The factorial of a negative number is not defined\n"
 fact_calc "\n \t\n" -> "Enter a number : Reversed Digit : 1\n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+fact_calc directory -> "Enter a number : " exit 1 stderr "fact_calc: read error: Is a directory\n"
+fact_calc closed -> "Enter a number : " exit 1 stderr "fact_calc: read error: Bad file descriptor\n"
+fact_calc hangup -> "Enter a number : " exit 1 stderr "fact_calc: read error: Input/output error\n"

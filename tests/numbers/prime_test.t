@@ -52,3 +52,10 @@ prime_test "\xff7\n" -> "Enter a number : The number is not a prime number ! \n"
 prime_test $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The number is a prime number ! \n"
 prime_test $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number : The number is not a prime number ! \n"
 prime_test " \t\r\n\n" -> "Enter a number : The number is not a prime number ! \n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+prime_test directory -> "Enter a number : " exit 1 stderr "prime_test: read error: Is a directory\n"
+prime_test closed -> "Enter a number : " exit 1 stderr "prime_test: read error: Bad file descriptor\n"
+prime_test hangup -> "Enter a number : " exit 1 stderr "prime_test: read error: Input/output error\n"

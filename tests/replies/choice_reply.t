@@ -34,3 +34,10 @@ choice_reply "\xe91\n" -> "Enter any number from 1 to 5 :  Murghi may daal ha \n
 choice_reply $(head -c 10000000 /dev/zero | tr '\0' 1) -> "Enter any number from 1 to 5 :  Murghi may daal ha \n"
 choice_reply $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 1) -> "Enter any number from 1 to 5 :  Murghi may daal ha \n"
 choice_reply " \n \n" -> "Enter any number from 1 to 5 :  Murghi may daal ha \n"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+choice_reply directory -> "Enter any number from 1 to 5 : " exit 1 stderr "choice_reply: read error: Is a directory\n"
+choice_reply closed -> "Enter any number from 1 to 5 : " exit 1 stderr "choice_reply: read error: Bad file descriptor\n"
+choice_reply hangup -> "Enter any number from 1 to 5 : " exit 1 stderr "choice_reply: read error: Input/output error\n"

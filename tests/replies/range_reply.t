@@ -32,3 +32,10 @@ range_reply "\xff3\n" -> "Enter a number: number is equal to zero"
 range_reply $(head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number: aaloooo\n"
 range_reply $(printf -- -; head -c 10000000 /dev/zero | tr '\0' 9) -> "Enter a number: anday walla burger"
 range_reply "\r\n" -> "Enter a number: number is equal to zero"
+
+# A read that fails (standard input a directory, closed, or a terminal
+# that hangs up) is no answer: the prompt stays, the reason goes to
+# standard error and the status is 1.
+range_reply directory -> "Enter a number: " exit 1 stderr "range_reply: read error: Is a directory\n"
+range_reply closed -> "Enter a number: " exit 1 stderr "range_reply: read error: Bad file descriptor\n"
+range_reply hangup -> "Enter a number: " exit 1 stderr "range_reply: read error: Input/output error\n"
