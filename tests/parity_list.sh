@@ -2,12 +2,13 @@
 # parity_list.sh PROGRAM [small|large]: the even-number list at the limits
 # where it is most likely to go wrong, compared byte for byte with seq.
 #
-# The list is written in blocks of 10^3 numbers, patched from one block to
+# The list is written in blocks of 10^4 numbers, patched from one block to
 # the next and formatted afresh where the numbers gain a digit. So the
 # limits are each side of every power of ten (the width changes there, and
-# from 10^3 on those are block boundaries too), each side of two other
-# block boundaries, 2000 and 2000000 (where the patch carries over three
-# digits), and the top of the range.
+# from 10^4 on those are block boundaries too), each side of other block
+# boundaries, 20000, 200000 and 2000000 (where the patch carries over one,
+# two and three digits) and 2000 (a boundary of blocks of 10^3), and the
+# top of the range.
 #
 # small: limits below 10^7, whole output against seq.
 # large: from 10^7 on, the output from 10000 lines before the limit on
@@ -29,8 +30,8 @@ limits() {
     for ((power = 10; power <= 1000000000; power *= 10)); do
         echo $((power - 2)) $((power - 1)) $power $((power + 1))
     done
-    echo 0 1 2 3 1999 2000 2001 2002 1999999 2000000 2000001 \
-         2147483646 2147483647
+    echo 0 1 2 3 1999 2000 2001 2002 19999 20000 20001 20002 199999 200000 \
+         200001 1999999 2000000 2000001 2147483646 2147483647
 }
 
 # Bytes of the lines for the even numbers below $1 (even).
