@@ -7,13 +7,13 @@ set(CPACK_PACKAGE_NAME console-exercises)
 set(CPACK_PACKAGE_VENDOR "The console-exercises contributors")
 set(CPACK_PACKAGE_CONTACT
     "Console exercises maintainers <maintainers@console-exercises.invalid>")
-# The summary and description are the Debian packaging's.
-file(STRINGS packaging/debian/control description REGEX "^(Description: | )")
-list(POP_FRONT description CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-string(REPLACE "Description: " "" CPACK_PACKAGE_DESCRIPTION_SUMMARY
-       "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}")
-list(TRANSFORM description REPLACE "^ " "")
-list(JOIN description "\n" CPACK_PACKAGE_DESCRIPTION)
+# The summary and description are the Debian packaging's: its Description
+# line and the lines after it that begin with a space.
+file(READ packaging/debian/control control)
+string(REGEX MATCH "\nDescription: ([^\n]*)\n(( [^\n]*\n)*)" description "${control}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "(^|\n) " "\\1" CPACK_PACKAGE_DESCRIPTION "${CMAKE_MATCH_2}")
+string(STRIP "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
 set(doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
 
 # install_gzipped(SOURCE DESTINATION NAME): SOURCE installed as
