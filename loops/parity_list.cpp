@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <system_error>
 
 // A single function by design, most of it the block writer.
 int main() // NOLINT(readability-function-cognitive-complexity)
@@ -54,7 +55,7 @@ int main() // NOLINT(readability-function-cognitive-complexity)
     for (int start = 0; start <= limit; start += span) {
         const bool last = limit - start < span;
         const int end = last ? limit : start + span - 1;
-        const int lines = (end - start) / 2 + 1;
+        const int lines = ((end - start) / 2) + 1;
         std::array<char, 8> next{}; // none in the first block
         std::size_t digits = 0;
         if (start > 0)
@@ -63,13 +64,18 @@ int main() // NOLINT(readability-function-cognitive-complexity)
                 - next.data());
         std::size_t used = 0;
         if (start == 0 || digits != highDigits) {
+            // Each number is formatted short of the block's last byte, so
+            // its '\n' always fits; one that does not fit ends the block.
+            char *at = block.data();
+            char *const stop = block.data() + block.size() - 1;
             for (int line = 0; line < lines; ++line) {
-                used = static_cast<std::size_t>(
-                    std::to_chars(block.data() + used, block.data() + block.size(),
-                                  start + 2 * line).ptr
-                    - block.data());
-                block[used++] = '\n';
+                const auto [past, error] = std::to_chars(at, stop, start + (2 * line));
+                if (error != std::errc())
+                    break;
+                at = past;
+                *at++ = '\n';
             }
+            used = static_cast<std::size_t>(at - block.data());
         } else {
             const std::size_t stride = digits + lowDigits + 1; // bytes a line
             const std::size_t full = blockLines * stride;
