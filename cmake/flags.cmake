@@ -49,11 +49,33 @@ foreach(flag -z,relro,-z,now --gc-sections)
     endif()
 endforeach()
 
-# Fortified calls need optimisation and get in the sanitizers' way; a
-# level the builder chose is left alone (a second definition would warn).
-if(NOT SANITIZERS AND NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
-    target_compile_definitions(program_flags INTERFACE
-        $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+# Fortified calls need optimisation and get in the sanitizers' way. A
+# level already set, by the builder's flags or by the compiler itself (as
+# Ubuntu's, Alpine's and Gentoo's do), is left alone: a second definition
+# would warn, and could lower it. So the compiler is asked, with the
+# flags of an optimised build, and asked again when those flags change.
+if(NOT SANITIZERS)
+    if(CMAKE_BUILD_TYPE AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+        string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
+    else()
+        set(config RELEASE) # multi-config: Debug gets no definition anyway
+    endif()
+    set(CMAKE_REQUIRED_FLAGS "${CMAKE_CXX_FLAGS_${config}}")
+    string(MD5 flags_key "${CMAKE_CXX_COMPILER} ${CMAKE_CXX_FLAGS} ${CMAKE_REQUIRED_FLAGS}")
+    check_cxx_source_compiles([[
+        #include <cstdio>
+        #ifdef _FORTIFY_SOURCE
+        #error the toolchain fortifies already
+        #endif
+        int main() { std::puts(""); }
+    ]] FORTIFY_UNSET_${flags_key})
+    unset(CMAKE_REQUIRED_FLAGS)
+    if(FORTIFY_UNSET_${flags_key})
+        target_compile_definitions(program_flags INTERFACE
+            $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    else()
+        message(STATUS "_FORTIFY_SOURCE: the level the toolchain sets is kept")
+    endif()
 endif()
 
 # Static linking takes the dynamic loader's symbol resolution off every
