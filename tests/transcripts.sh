@@ -13,7 +13,8 @@
 #   PROG directory -> ...   standard input a directory (a read fails)
 #   PROG closed -> ...      standard input closed
 #   PROG hangup -> ...      a terminal that hangs up once the program waits
-#                           on it (needs python3; skipped without it)
+#                           on it (needs python3: without it the case is
+#                           skipped, or fails where REQUIRE_ALL_CASES=1)
 #   PROG expect "out" send "in" expect "out" ... a dialogue over pipes:
 #       each expected text must arrive before the next input is sent;
 #       after the last step standard input is closed and the program
@@ -136,8 +137,12 @@ transcript() {
     closed) timeout "$limit" "$bindir/$prog" <&- >"$tmp/out" 2>"$tmp/err" ;;
     hangup)
         if ! command -v python3 >/dev/null; then
-            skip=$((skip + 1))
-            printf 'SKIP %s:%d: python3 not found (Debian package python3)\n' "$file" "$lineno"
+            if [ "${REQUIRE_ALL_CASES:-0}" = 1 ]; then
+                failed "python3 not found (Debian package python3)"
+            else
+                skip=$((skip + 1))
+                printf 'SKIP %s:%d: python3 not found (Debian package python3)\n' "$file" "$lineno"
+            fi
             return
         fi
         hangup "$bindir/$prog" >"$tmp/out" 2>"$tmp/err" ;;
@@ -230,6 +235,4 @@ for file in "$@"; do
 done
 
 echo "$pass passed, $fail failed, $skip skipped"
-# A case skipped for a missing tool skips the test (status 77).
-[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ] || exit 1
-[ "$skip" -eq 0 ] || exit 77
+[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# write_error.sh PROGRAM: output that cannot be written must not pass for
+# write_error.sh PROGRAM...: output that cannot be written must not pass for
 # success, nor keep a program busy. On a full disk, a closed standard output
 # and a pipe whose reader has gone (SIGPIPE ignored) the program must say
 # "NAME: write error: REASON" on standard error, the reason being that of
@@ -15,8 +15,6 @@
 set -u
 export LC_ALL=C
 
-prog=$1
-name=${prog##*/}
 limit=${WRITE_ERROR_TIMEOUT:-10} # ample on an emulated or slow machine
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -42,33 +40,37 @@ check() {
     fi
 }
 
-endless | timeout "$limit" "$prog" >/dev/full 2>"$tmp/err"
-check "full disk" $? "No space left on device"
+for prog in "$@"; do
+    name=${prog##*/}
+    endless | timeout "$limit" "$prog" >/dev/full 2>"$tmp/err"
+    check "full disk" $? "No space left on device"
 
-endless | timeout "$limit" "$prog" >&- 2>"$tmp/err"
-check "closed standard output" $? "Bad file descriptor"
+    endless | timeout "$limit" "$prog" >&- 2>"$tmp/err"
+    check "closed standard output" $? "Bad file descriptor"
 
-# A fifo whose only reader has closed: every write fails with EPIPE, with
-# no race against a reader that might still be there.
-mkfifo "$tmp/pipe"
-exec {reader}<>"$tmp/pipe" {writer}>"$tmp/pipe"
-exec {reader}<&-
-endless | (trap '' PIPE && exec timeout "$limit" "$prog" >&"$writer" 2>"$tmp/err")
-check "reader gone, SIGPIPE ignored" $? "Broken pipe"
-exec {writer}>&-
+    # A fifo whose only reader has closed: every write fails with EPIPE, with
+    # no race against a reader that might still be there.
+    rm -f "$tmp/pipe"
+    mkfifo "$tmp/pipe"
+    exec {reader}<>"$tmp/pipe" {writer}>"$tmp/pipe"
+    exec {reader}<&-
+    endless | (trap '' PIPE && exec timeout "$limit" "$prog" >&"$writer" 2>"$tmp/err")
+    check "reader gone, SIGPIPE ignored" $? "Broken pipe"
+    exec {writer}>&-
 
-# Default SIGPIPE: the reader takes one byte and leaves; the program must
-# not outlive it by more than a moment.
-set -o pipefail
-endless | timeout "$limit" "$prog" 2>/dev/null | head -c 1 >/dev/null
-status=$?
-set +o pipefail
-if [ "$status" -eq 124 ]; then
-    fail=$((fail + 1))
-    printf 'FAIL %s, reader gone, default SIGPIPE: still running after %ss\n' "$name" "$limit"
-else
-    pass=$((pass + 1))
-fi
+    # Default SIGPIPE: the reader takes one byte and leaves; the program must
+    # not outlive it by more than a moment.
+    set -o pipefail
+    endless | timeout "$limit" "$prog" 2>/dev/null | head -c 1 >/dev/null
+    status=$?
+    set +o pipefail
+    if [ "$status" -eq 124 ]; then
+        fail=$((fail + 1))
+        printf 'FAIL %s, reader gone, default SIGPIPE: still running after %ss\n' "$name" "$limit"
+    else
+        pass=$((pass + 1))
+    fi
+done
 
 echo "$pass passed, $fail failed"
-[ "$fail" -eq 0 ]
+[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
