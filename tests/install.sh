@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # install.sh CMAKE BUILDDIR SOURCEDIR: `CMAKE --install` into a fresh
-# prefix gives exactly the built programs in bin, one manual page each in
+# prefix gives exactly the programs that CMakeLists.txt names (as
+# tests/programs reads them) in bin, one manual page each in
 # share/man/man1 and the copyright and changelog in the package's doc
 # folder; what is compressed is gzip -9n of the source, and an installed
 # program runs.
@@ -17,8 +18,7 @@ failed() { fail=$((fail + 1)); printf 'FAIL %s\n' "$*"; }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || failed "cmake --install"
 
-expected=$( (for p in "$build"/bin/*; do
-    n=${p##*/}
+expected=$( (for n in $(bash "$source/tests/programs"); do
     printf 'bin/%s\nshare/man/man1/%s.1.gz\n' "$n" "$n"
 done
 printf 'share/doc/console-exercises/%s\n' copyright changelog.gz
