@@ -20,6 +20,7 @@ int main()
         double amount = principal;
         for (int year = 0; year < years; ++year)
             amount = (rate * amount) + amount;
+        // "avaliable" is the table's own spelling: do not correct it.
         std::cout << "The yearly amount avaliable at " << rate * percentageFactor
                   << "% is " << amount << '\n';
         rate = rateStep + rate;

@@ -16,6 +16,7 @@ int main()
     // Each prompt is out before its read, which would flush it too, so
     // that a prompt that cannot be written ends the loop with the reason
     // of that write: endless input must not keep us asking.
+    // "numnber" is the prompt's own spelling: callers match on it.
     while (number != 123 && std::cout << "Enter a numnber" << std::flush) {
         if (std::cin >> number)
             continue;

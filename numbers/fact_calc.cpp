@@ -35,7 +35,7 @@ int main()
         std::cout << "The factorial of a negative number is not defined\n";
     else if (count > 12) // 13! is past the 32-bit range
         std::cout << "The factorial is too large for a 32-bit integer\n";
-    else
+    else // the label is the program's own, odd as it is: callers match on it
         std::cout << "Reversed Digit : " << factorial(count) << '\n';
 
     if (!std::cout.flush()) {

@@ -22,6 +22,7 @@ int main()
         return 1;
     }
 
+    // The replies are the program's own texts, odd spaces and "Its" included.
     switch (n) {
     case 1:
         std::cout << " Value of A : " << n << '\n' << " Its a rainy day\n";

@@ -22,6 +22,7 @@ int main()
         return 1;
     }
 
+    // The texts are the program's own; only the first ends with a newline.
     if (n > 0) {
         if (n >= 3)
             std::cout << "aaloooo\n";
