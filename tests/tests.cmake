@@ -40,7 +40,7 @@ foreach(tool groff:groff-base:rendering man:man-db:rendering
     list(GET tool 0 command)
     list(GET tool 1 package)
     list(GET tool 2 cases)
-    find_program(tool_path ${command} NO_CACHE)
+    find_program(tool_path ${command} NO_CACHE NO_DEFAULT_PATH PATHS ENV PATH)
     if(NOT tool_path)
         message(NOTICE "${command} not found (Debian package ${package}): "
                        "the ${cases} cases that need it are skipped")
