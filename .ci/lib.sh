@@ -31,3 +31,31 @@ all_ran() {
         return 1
     fi
 }
+
+# toolchain DIR LOG VAR=VALUE...: the default preset configured in DIR
+# with these variables in the environment, as a builder would set them,
+# warnings made errors; then built, and every test run, ctest's output
+# in LOG.
+toolchain() {
+    local dir=$1 log=$2
+    shift 2
+    step "toolchain: ${*:-the default} in $dir"
+    env "$@" cmake --preset default -B "$dir" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+    cmake --build "$dir" -j 2
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error -j 2 2>&1 | tee "$log"
+    all_ran "$log"
+}
+
+# hardening_check PROGRAM...: PIE, stack protector, relro and bind-now.
+# Our objects carry control-flow marks (readelf -n: IBT, SHSTK), but
+# Debian 12's own start files (crt1.o, crti.o) do not, so the linker
+# drops them from every program; from Debian 13 on, hardening-check also
+# asks for arm64's branch protection, which no amd64 program has, and
+# has an option to leave it out.
+hardening_check() {
+    local options=(--nocfprotection) out
+    [[ $(hardening-check --help 2>&1) == *--nobranchprotection* ]] &&
+        options+=(--nobranchprotection)
+    out=$(hardening-check "${options[@]}" "$@") || { echo "$out"; return 1; }
+    echo "hardening-check ${options[*]}: all $# programs pass"
+}
