@@ -1,8 +1,8 @@
 // interest_rows: prints what 100000 grows to in ten years of yearly
 // compounding, for each rate from 6 % to 12 %. Reads nothing.
 
-#include <cerrno>
-#include <cstring>
+#include <err.h>
+
 #include <iostream>
 
 int main()
@@ -26,10 +26,7 @@ int main()
         rate = rateStep + rate;
     }
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "interest_rows: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

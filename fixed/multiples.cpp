@@ -1,8 +1,8 @@
 // multiples: prints the first ten multiples of five, one per line.
 // Reads nothing.
 
-#include <cerrno>
-#include <cstring>
+#include <err.h>
+
 #include <iostream>
 
 int main()
@@ -12,10 +12,7 @@ int main()
     for (int factor = 1; factor <= 10; ++factor)
         std::cout << multiplier * factor << '\n';
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "multiples: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

@@ -1,8 +1,8 @@
 // star_slope: prints a downward-pointing triangle of stars, six rows, each
 // shifted one column right and one star shorter. Reads nothing.
 
-#include <cerrno>
-#include <cstring>
+#include <err.h>
+
 #include <iostream>
 
 static void trianglePattern()
@@ -22,10 +22,7 @@ int main()
 {
     trianglePattern();
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "star_slope: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

@@ -3,31 +3,27 @@
 // again; at end of input it stops without the YAY. A failed read or
 // write ends it with status 1 and the reason on standard error.
 
+#include <err.h>
+
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 int main()
 {
     int number = 0;
 
-    // Each prompt is out before its read, which would flush it too, so
-    // that a prompt that cannot be written ends the loop with the reason
-    // of that write: endless input must not keep us asking.
+    // Each prompt is flushed before its read, so that a prompt that cannot
+    // be written ends the loop: endless input must not keep us asking.
     // "numnber" is the prompt's own spelling: callers match on it.
     while (number != 123 && std::cout << "Enter a numnber" << std::flush) {
         if (std::cin >> number)
             continue;
-        // The stream takes a failed read for the end of input; stdio
-        // tells the two apart. A read that fails while a bad token is
-        // skipped below fails again here, after the next prompt.
-        if (std::ferror(stdin)) {
-            const int error = errno;
-            std::cerr << "target_wait: read error: " << std::strerror(error) << '\n';
-            return 1;
-        }
+        // stdio tells a failed read from the end of input; the stream
+        // cannot. One that fails while a bad token is skipped below fails
+        // again here, after the next prompt.
+        if (std::ferror(stdin))
+            err(1, "read error");
         if (std::cin.eof())
             break;
         // A failed read leaves the stream stuck; drop the rest of the bad
@@ -40,10 +36,7 @@ int main()
     if (number == 123)
         std::cout << number << "YAY\n";
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "target_wait: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

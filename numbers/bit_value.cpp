@@ -2,9 +2,9 @@
 // last digit up: an odd digit is a 1, an even digit a 0. Prints the value.
 // At most ten digits, so the result stays below 1024.
 
-#include <cerrno>
+#include <err.h>
+
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 int main()
@@ -13,17 +13,10 @@ int main()
     int result = 0;
     int weight = 1;
 
-    // Out before the read, which would flush it too, so that a prompt that
-    // cannot be written ends the dialogue with the reason of that write.
     if (std::cout << "Enter a Number : " << std::flush)
-        std::cin >> n;
-    // The stream takes a failed read for the end of input; stdio tells
-    // the two apart.
-    if (std::ferror(stdin)) {
-        const int error = errno;
-        std::cerr << "bit_value: read error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+        std::cin >> n; // not after a failed prompt: errno is its reason
+    if (std::ferror(stdin)) // the stream takes a failed read for end of input
+        err(1, "read error");
 
     while (n > 0) {
         int bit = n % 2; // parity of the last decimal digit
@@ -33,10 +26,7 @@ int main()
     }
     std::cout << "The binary form is : " << result << '\n';
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "bit_value: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

@@ -1,9 +1,9 @@
 // fact_calc: reads a count and prints its factorial, when that exists
 // and fits in a 32-bit signed integer (0 to 12); otherwise says why not.
 
-#include <cerrno>
+#include <err.h>
+
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 // Only called for 0 to 12, where the product cannot overflow.
@@ -19,17 +19,10 @@ int main()
 {
     int count = 0; // end of input answers as for 0
 
-    // Out before the read, which would flush it too, so that a prompt that
-    // cannot be written ends the dialogue with the reason of that write.
     if (std::cout << "Enter a number : " << std::flush)
-        std::cin >> count;
-    // The stream takes a failed read for the end of input; stdio tells
-    // the two apart.
-    if (std::ferror(stdin)) {
-        const int error = errno;
-        std::cerr << "fact_calc: read error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+        std::cin >> count; // not after a failed prompt: errno is its reason
+    if (std::ferror(stdin)) // the stream takes a failed read for end of input
+        err(1, "read error");
 
     if (count < 0)
         std::cout << "The factorial of a negative number is not defined\n";
@@ -38,10 +31,7 @@ int main()
     else // the label is the program's own, odd as it is: callers match on it
         std::cout << "Reversed Digit : " << factorial(count) << '\n';
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "fact_calc: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

@@ -1,16 +1,15 @@
-// prime_test: reads one integer and says whether it is prime.
-// Writes the prompt, then one verdict line; exits 1, with the reason on
-// standard error, only when standard input cannot be read or standard
-// output cannot be written.
+// prime_test: reads one integer and says whether it is prime. Writes the
+// prompt, then one verdict line; a read or a write that fails ends it
+// with status 1 and the reason on standard error.
 
-#include <cerrno>
+#include <err.h>
+
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
-// Trial division up to the square root. Numbers below 2 are not prime.
-// The bound is d <= number / d rather than d * d <= number, so it cannot
-// overflow near the top of the range.
+// Trial division up to the square root; nothing below 2 is prime. The
+// bound is d <= number / d, not d * d <= number, which would overflow
+// near the top of the range.
 static bool primeChecker(int number)
 {
     if (number < 2)
@@ -25,27 +24,17 @@ int main()
 {
     int number = 0; // end of input answers as for 0
 
-    // Out before the read, which would flush it too, so that a prompt that
-    // cannot be written ends the dialogue with the reason of that write.
     if (std::cout << "Enter a number : " << std::flush)
-        std::cin >> number;
-    // The stream takes a failed read for the end of input; stdio tells
-    // the two apart.
-    if (std::ferror(stdin)) {
-        const int error = errno;
-        std::cerr << "prime_test: read error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+        std::cin >> number; // not after a failed prompt: errno is its reason
+    if (std::ferror(stdin)) // the stream takes a failed read for end of input
+        err(1, "read error");
 
     if (primeChecker(number))
         std::cout << "The number is a prime number ! \n";
     else
         std::cout << "The number is not a prime number ! \n";
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "prime_test: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }

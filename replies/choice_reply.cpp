@@ -1,26 +1,19 @@
 // choice_reply: asks for a number from 1 to 5 and answers with canned
 // texts; only 1 and 2 have replies of their own.
 
-#include <cerrno>
+#include <err.h>
+
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 int main()
 {
     int n = 0; // end of input answers as for 0
 
-    // Out before the read, which would flush it too, so that a prompt that
-    // cannot be written ends the dialogue with the reason of that write.
     if (std::cout << "Enter any number from 1 to 5 : " << std::flush)
-        std::cin >> n;
-    // The stream takes a failed read for the end of input; stdio tells
-    // the two apart.
-    if (std::ferror(stdin)) {
-        const int error = errno;
-        std::cerr << "choice_reply: read error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+        std::cin >> n; // not after a failed prompt: errno is its reason
+    if (std::ferror(stdin)) // the stream takes a failed read for end of input
+        err(1, "read error");
 
     // The replies are the program's own texts, odd spaces and "Its" included.
     switch (n) {
@@ -36,10 +29,7 @@ int main()
         break;
     }
 
-    if (!std::cout.flush()) {
-        const int error = errno; // the failed write's, before anything else
-        std::cerr << "choice_reply: write error: " << std::strerror(error) << '\n';
-        return 1;
-    }
+    if (!std::cout.flush())
+        err(1, "write error");
     return 0;
 }
