@@ -15,15 +15,10 @@
 #   against seq (the bytes before those are counted, so the length is
 #   checked too); the largest limit in full by a digest; and a list whose
 #   output has failed must stop at once.
-set -u
-export LC_ALL=C
-
+. "$(dirname "$0")/lib.sh"
 prog=$1
 which=${2:-small}
 prompt='Enter your number limit : '
-pass=0
-fail=0
-failed() { fail=$((fail + 1)); printf 'FAIL %s\n' "$*"; }
 
 limits() {
     local power
@@ -51,7 +46,7 @@ bytes_before() {
 small() {
     local limit=$1
     if cmp -s <(echo "$limit" | "$prog") <(printf %s "$prompt"; seq 0 2 "$limit"); then
-        pass=$((pass + 1))
+        passed
     else
         failed "limit $limit: $(cmp <(echo "$limit" | "$prog") \
                 <(printf %s "$prompt"; seq 0 2 "$limit") 2>&1 | head -n 1)"
@@ -64,7 +59,7 @@ large() {
     skip=$((${#prompt} + $(bytes_before "$from")))
     out=$(echo "$limit" | "$prog" | cmp -i "$skip:0" - <(seq "$from" 2 "$limit") 2>&1)
     if [ -z "$out" ]; then
-        pass=$((pass + 1))
+        passed
     else
         failed "limit $limit, after byte $skip: $out"
     fi
@@ -83,7 +78,7 @@ else
     # `seq 0 2 2147483647` (cksum: CRC and length).
     digest=$(echo 2147483647 | "$prog" | cksum)
     if [ "$digest" = "3121222483 11255604535" ]; then
-        pass=$((pass + 1))
+        passed
     else
         failed "limit 2147483647: cksum $digest, expected 3121222483 11255604535"
     fi
@@ -99,11 +94,10 @@ else
     full=$(cpu 2147483647 /dev/full)
     tenth=$(cpu 214748364 /dev/null)
     if ((full <= tenth)); then
-        pass=$((pass + 1))
+        passed
     else
         failed "into /dev/full: ${full} ms of CPU, more than the ${tenth} ms of a tenth of the list"
     fi
 fi
 
-echo "$pass passed, $fail failed"
-[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
+finish

@@ -4,15 +4,9 @@
 # programs first on PATH; the lines after it, up to the next command or the
 # end of the block, are its exact output. Output that ends without a
 # newline is shown, and compared, with one added.
-set -u
-export LC_ALL=C
-
+. "$(dirname "$0")/lib.sh"
 readme=$1
 export PATH="$(cd "$2" && pwd):$PATH"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-pass=0
-fail=0
 
 check() {
     [ -n "$command" ] || return 0
@@ -20,11 +14,9 @@ check() {
     [ -s "$tmp/out" ] && [ "$(tail -c 1 "$tmp/out" | od -An -c | tr -d ' ')" != '\n' ] &&
         echo >>"$tmp/out"
     if cmp -s "$tmp/want" "$tmp/out"; then
-        pass=$((pass + 1))
+        passed
     else
-        fail=$((fail + 1))
-        printf 'FAIL %s:%d: $ %s\n' "$readme" "$at" "$command"
-        diff "$tmp/want" "$tmp/out" | sed 's/^/  /'
+        failed "$readme:$at: \$ $command" "$(diff "$tmp/want" "$tmp/out")"
     fi
     command=
 }
@@ -50,6 +42,4 @@ while IFS= read -r line; do
         printf '%s\n' "$line" >>"$tmp/want"
     fi
 done <"$readme"
-
-echo "$pass passed, $fail failed"
-[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
+finish

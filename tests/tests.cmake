@@ -1,6 +1,8 @@
 # add_program_tests gives each program its transcript cases
-# (tests/FOLDER/NAME.t) and the write-error checks every program must pass;
-# the install and README tests below cover all programs at once.
+# (tests/FOLDER/NAME.t), the checks every program must pass and, to a
+# program that reads standard input, the cases every reader must pass
+# (tests/reading.t); the install and README tests below cover all
+# programs at once.
 set(TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(add_program_tests folder name)
@@ -12,9 +14,17 @@ function(add_program_tests folder name)
         set_tests_properties(${name}.transcripts PROPERTIES
                              LABELS ${folder} TIMEOUT 120)
     endif()
-    add_test(NAME ${name}.write_error
-             COMMAND bash ${TESTS_DIR}/write_error.sh $<TARGET_FILE:${name}>)
-    set_tests_properties(${name}.write_error PROPERTIES
+    file(STRINGS ${PROJECT_SOURCE_DIR}/${folder}/${name}.cpp reads REGEX "std::cin")
+    if(reads) # as tests/programs --readers tells a reader
+        add_test(NAME ${name}.reading
+                 COMMAND bash ${TESTS_DIR}/transcripts.sh
+                         $<TARGET_FILE_DIR:${name}> ${TESTS_DIR}/reading.t)
+        set_tests_properties(${name}.reading PROPERTIES
+                             ENVIRONMENT READERS=${name} LABELS ${folder} TIMEOUT 120)
+    endif()
+    add_test(NAME ${name}.every_program
+             COMMAND bash ${TESTS_DIR}/every_program.sh $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}.every_program PROPERTIES
                          LABELS ${folder} TIMEOUT 60)
 endfunction()
 

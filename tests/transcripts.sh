@@ -20,20 +20,25 @@
 #       after the last step standard input is closed and the program
 #       must end, having written nothing more, with status 0.
 #
+# A case whose program is `reader` runs for every program that reads a
+# number (tests/programs --readers, or the programs READERS names):
+#   reader "token" as "number"   its answer to the token is its answer to
+#                                the number: output, standard error and
+#                                exit status, byte for byte
+#   ... except PROG...           the same, leaving out these programs
+#   reader directory fails "REASON"   (or closed, or hangup) a failed
+#       read: the output is the program's prompt, the first text that the
+#       dialogue in its own cases (tests/FOLDER/PROG.t) expects; standard
+#       error is "PROG: read error: REASON" and the exit status 1.
+#
 # Lines that are blank or start with # are comments; a comment before a
 # group of cases names the fault the group guards against.
 
-set -u
-export LC_ALL=C
-
+here=$(dirname "$0")
+. "$here/lib.sh"
 bindir=$1
 shift
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-
-pass=0
-fail=0
-skip=0
+read -ra readers <<<"${READERS-$(bash "$here/programs" --readers | tr '\n' ' ')}"
 # Seconds a program may take for one case, and to answer in a dialogue.
 limit=${TRANSCRIPT_TIMEOUT:-10}
 wait_for=${DIALOGUE_TIMEOUT:-5}
@@ -88,12 +93,6 @@ tokenize() {
     done
 }
 
-failed() {
-    fail=$((fail + 1))
-    printf 'FAIL %s:%d: %s\n' "$file" "$lineno" "$text"
-    [ $# -gt 0 ] && printf '  %s\n' "$@"
-}
-
 # Runs "$@" with standard input a terminal that hangs up as soon as the
 # program has written something and sleeps, i.e. waits in its read.
 hangup() {
@@ -120,50 +119,98 @@ sys.exit(status if status >= 0 else 128 - status)
 END
 }
 
+# run PROG INPUT NAME: PROG with standard input INPUT (a string, or
+# directory, closed or hangup); its output, standard error and exit status
+# go to $tmp/NAME.out, .err and .status. Fails where the case cannot run
+# here (a hang-up without python3), which missing has said.
+run() {
+    local prog=$bindir/$1 at=$tmp/$3
+    if [ "$2" = hangup ] && ! command -v python3 >/dev/null; then
+        missing python3 python3 "$where"
+        return 1
+    fi
+    case $2 in
+    directory) timeout "$limit" "$prog" </ ;;
+    closed) timeout "$limit" "$prog" <&- ;;
+    hangup) hangup "$prog" ;;
+    *) bytes "$2" "$at.in" && timeout "$limit" "$prog" <"$at.in" ;;
+    esac >"$at.out" 2>"$at.err"
+    echo $? >"$at.status"
+}
+
+# compare WANT GOT: what ran as GOT against WANT: the same output and exit
+# status, the same standard error where WANT has one, and none at all
+# after an exit status of 0.
+compare() {
+    local want=$tmp/$1 got=$tmp/$2 status
+    status=$(cat "$got.status")
+    if ! cmp -s "$want.out" "$got.out"; then
+        failed "$where" "expected: $(show "$want.out")" "actual:   $(show "$got.out")" \
+               "$(cmp "$want.out" "$got.out" 2>&1 | sed 's/.*differ: /first difference: /')"
+    elif [ "$status" != "$(cat "$want.status")" ]; then
+        failed "$where" "exit status $status, expected $(cat "$want.status")" \
+               "$(head -c 2000 "$got.err")"
+    elif [ -e "$want.err" ] && ! cmp -s "$want.err" "$got.err"; then
+        failed "$where" "standard error: expected $(show "$want.err")" \
+               "actual:   $(show "$got.err")"
+    elif [ "$status" = 0 ] && [ -s "$got.err" ]; then
+        failed "$where" "wrote to standard error: $(head -c 2000 "$got.err")"
+    else
+        passed
+    fi
+}
+
 transcript() {
-    local prog=$1 want_status=0 status i
-    [ "${tokens[2]}" = "->" ] || { failed "expected ->"; return; }
-    rm -f "$tmp/want_err"
+    local i
+    [ "${tokens[2]}" = "->" ] || { failed "$where" "expected ->"; return; }
+    rm -f "$tmp/want.err"
+    echo 0 >"$tmp/want.status"
     for ((i = 4; i < ${#tokens[@]}; i += 2)); do
         case ${tokens[i]} in
-        exit) want_status=${tokens[i + 1]} ;;
-        stderr) bytes "${tokens[i + 1]}" "$tmp/want_err" ;;
-        *) failed "malformed case"; return ;;
+        exit) echo "${tokens[i + 1]}" >"$tmp/want.status" ;;
+        stderr) bytes "${tokens[i + 1]}" "$tmp/want.err" ;;
+        *) failed "$where" "malformed case"; return ;;
         esac
     done
-    bytes "${tokens[3]}" "$tmp/want"
-    case ${tokens[1]} in
-    directory) timeout "$limit" "$bindir/$prog" </ >"$tmp/out" 2>"$tmp/err" ;;
-    closed) timeout "$limit" "$bindir/$prog" <&- >"$tmp/out" 2>"$tmp/err" ;;
-    hangup)
-        if ! command -v python3 >/dev/null; then
-            if [ "${REQUIRE_ALL_CASES:-0}" = 1 ]; then
-                failed "python3 not found (Debian package python3)"
-            else
-                skip=$((skip + 1))
-                printf 'SKIP %s:%d: python3 not found (Debian package python3)\n' "$file" "$lineno"
-            fi
-            return
-        fi
-        hangup "$bindir/$prog" >"$tmp/out" 2>"$tmp/err" ;;
-    *)
-        bytes "${tokens[1]}" "$tmp/in"
-        timeout "$limit" "$bindir/$prog" <"$tmp/in" >"$tmp/out" 2>"$tmp/err" ;;
-    esac
-    status=$?
-    if ! cmp -s "$tmp/want" "$tmp/out"; then
-        failed "expected: $(show "$tmp/want")" "actual:   $(show "$tmp/out")" \
-               "$(cmp "$tmp/want" "$tmp/out" 2>&1 | sed 's/.*differ: /first difference: /')"
-    elif [ "$status" -ne "$want_status" ]; then
-        failed "exit status $status, expected $want_status" "$(head -c 2000 "$tmp/err")"
-    elif [ -e "$tmp/want_err" ] && ! cmp -s "$tmp/want_err" "$tmp/err"; then
-        failed "standard error: expected $(show "$tmp/want_err")" \
-               "actual:   $(show "$tmp/err")"
-    elif [ "$want_status" -eq 0 ] && [ -s "$tmp/err" ]; then
-        failed "wrote to standard error: $(head -c 2000 "$tmp/err")"
-    else
-        pass=$((pass + 1))
+    bytes "${tokens[3]}" "$tmp/want.out"
+    run "${tokens[0]}" "${tokens[1]}" got && compare want got
+}
+
+# prompt PROG: into $tmp/want.out, the first text that the dialogue in
+# PROG's own cases expects.
+prompt() {
+    local own line
+    for own in "${file%/*}"/*/"$1".t; do
+        line=$(grep -m1 "^$1 expect " "$own" 2>/dev/null) && tokenize "$line" &&
+            bytes "${tokens[2]}" "$tmp/want.out" && return
+    done
+    return 1
+}
+
+reader() {
+    local row=("${tokens[@]}") prog left_out=" "
+    if [ "${row[2]}" = as ] && [ "${row[4]-except}" = except ]; then
+        left_out+="${row[*]:5} "
+    elif [ "${row[2]}" != fails ] || [ ${#row[@]} -ne 4 ]; then
+        failed "$where" "expected as or fails"
+        return
     fi
+    for prog in "${readers[@]}"; do
+        [[ $left_out == *" $prog "* ]] && continue
+        where="$file:$lineno ($prog): $text"
+        if [ ! -x "$bindir/$prog" ]; then
+            failed "$where" "no program $prog in $bindir"
+        elif [ "${row[2]}" = as ]; then
+            run "$prog" "${row[3]}" want && run "$prog" "${row[1]}" got && compare want got
+        elif ! prompt "$prog"; then
+            failed "$where" "no dialogue in $prog's own cases to take its prompt from"
+        else
+            bytes "${row[3]}" "$tmp/reason"
+            printf '%s: read error: %s\n' "$prog" "$(cat "$tmp/reason")" >"$tmp/want.err"
+            echo 1 >"$tmp/want.status"
+            run "$prog" "${row[1]}" got && compare want got
+        fi
+    done
 }
 
 dialogue() {
@@ -186,12 +233,12 @@ dialogue() {
             IFS= read -r -N "${#want}" -t "$wait_for" -u "$out" got
             if [ "$got" != "$want" ]; then
                 printf %s "$got" >"$tmp/got"
-                failed "step $(((i + 1) / 2)): expected $(show "$tmp/step")" \
+                failed "$where" "step $(((i + 1) / 2)): expected $(show "$tmp/step")" \
                        "got $(show "$tmp/got") (nothing more within ${wait_for}s)"
                 break
             fi
         else
-            failed "unknown step $step"
+            failed "$where" "unknown step $step"
             break
         fi
     done
@@ -209,11 +256,11 @@ dialogue() {
     status=$?
     if [ -n "$got" ]; then
         printf %s "$got" >"$tmp/got"
-        failed "more output after the last step: $(show "$tmp/got")"
+        failed "$where" "more output after the last step: $(show "$tmp/got")"
     elif [ "$status" -ne 0 ] || [ -s "$tmp/err" ]; then
-        failed "exit status $status" "$(head -c 2000 "$tmp/err")"
+        failed "$where" "exit status $status" "$(head -c 2000 "$tmp/err")"
     else
-        pass=$((pass + 1))
+        passed
     fi
 }
 
@@ -221,18 +268,19 @@ for file in "$@"; do
     lineno=0
     while IFS= read -r text || [ -n "$text" ]; do
         lineno=$((lineno + 1))
+        where="$file:$lineno: $text"
         [[ $text =~ ^[[:space:]]*(#|$) ]] && continue
         if ! tokenize "$text" || [ ${#tokens[@]} -lt 3 ]; then
-            failed "cannot read this case"
+            failed "$where" "cannot read this case"
+        elif [ "${tokens[0]}" = reader ]; then
+            reader
         elif [ ! -x "$bindir/${tokens[0]}" ]; then
-            failed "no program ${tokens[0]} in $bindir"
+            failed "$where" "no program ${tokens[0]} in $bindir"
         elif [ "${tokens[1]}" = expect ]; then
             dialogue "${tokens[0]}"
         else
-            transcript "${tokens[0]}"
+            transcript
         fi
     done <"$file"
 done
-
-echo "$pass passed, $fail failed, $skip skipped"
-[ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
+finish

@@ -53,10 +53,3 @@ target_wait $(head -c 10000000 /dev/zero | tr '\0' 9; printf '\n123\n') -> "Ente
 target_wait $(yes 5 | head -n 200000; echo 123) -> $(yes 'Enter a numnber' | head -n 200001 | tr -d '\n'; echo 123YAY)
 target_wait " \n\t\r\n" -> "Enter a numnber"
 target_wait "5 6 7" -> "Enter a numnberEnter a numnberEnter a numnberEnter a numnber"
-
-# A read that fails (standard input a directory, closed, or a terminal
-# that hangs up) is no answer: the prompt stays, the reason goes to
-# standard error and the status is 1.
-target_wait directory -> "Enter a numnber" exit 1 stderr "target_wait: read error: Is a directory\n"
-target_wait closed -> "Enter a numnber" exit 1 stderr "target_wait: read error: Bad file descriptor\n"
-target_wait hangup -> "Enter a numnber" exit 1 stderr "target_wait: read error: Input/output error\n"

@@ -1,0 +1,39 @@
+# tests/lib.sh: what the test scripts share, sourced first by each: the C
+# locale, a scratch folder $tmp that goes when the script ends, and the
+# counts behind its closing line, "N passed, N failed, N skipped".
+set -u
+export LC_ALL=C
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+pass=0
+fail=0
+skip=0
+
+passed() { pass=$((pass + 1)); }
+
+# failed WHAT [DETAIL...]: a case that failed, on a line of its own with
+# its details indented below.
+failed() {
+    fail=$((fail + 1))
+    printf 'FAIL %s\n' "$1"
+    shift
+    [ $# -eq 0 ] || printf '  %s\n' "$@"
+}
+
+# missing TOOL PACKAGE WHAT: WHAT needs a tool the machine lacks. It is
+# skipped and said so, or fails where REQUIRE_ALL_CASES=1, as in CI.
+missing() {
+    if [ "${REQUIRE_ALL_CASES:-0}" = 1 ]; then
+        failed "$3: $1 not found (Debian package $2)"
+    else
+        skip=$((skip + 1))
+        printf 'SKIP %s: %s not found (Debian package %s)\n' "$3" "$1" "$2"
+    fi
+}
+
+# finish: the closing line; the script passes if nothing failed and
+# something passed.
+finish() {
+    echo "$pass passed, $fail failed, $skip skipped"
+    [ "$fail" -eq 0 ] && [ "$pass" -gt 0 ]
+}
