@@ -16,6 +16,12 @@ string(REGEX REPLACE "(^|\n) " "\\1" CPACK_PACKAGE_DESCRIPTION "${CMAKE_MATCH_2}
 string(STRIP "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
 set(doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
 
+# Folders made by installing get 755, whatever the builder's umask: the
+# packages' modes follow the sources alone.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+
 # install_gzipped(SOURCE DESTINATION NAME): SOURCE installed as
 # DESTINATION/NAME.gz, compressed as Debian wants it (gzip -9n: no name
 # or time in the header, so the bytes depend on the content alone).
@@ -55,6 +61,9 @@ endif()
 configure_file(packaging/lintian-overrides
     deb-only${CMAKE_INSTALL_FULL_DATAROOTDIR}/lintian/overrides/${CPACK_PACKAGE_NAME}
     COPYONLY)
+file(CHMOD_RECURSE ${PROJECT_BINARY_DIR}/deb-only
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+     DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack-project.cmake)
 configure_file(packaging/cpack-project.cmake.in cpack-project.cmake @ONLY)
 
