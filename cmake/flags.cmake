@@ -18,6 +18,22 @@ set(SANITIZERS "" CACHE STRING
 
 add_library(program_flags INTERFACE)
 
+# clang-tidy and cppcheck on every source as it compiles, their findings
+# failing the build (the lint preset). From cppcheck 2.11 on, the default
+# level stops short on long functions and says so, which counts as one.
+option(LINT "Run clang-tidy and cppcheck on every source" OFF)
+if(LINT)
+    find_program(CLANG_TIDY clang-tidy REQUIRED)
+    find_program(CPPCHECK cppcheck REQUIRED)
+    set(CMAKE_CXX_CLANG_TIDY ${CLANG_TIDY} --quiet)
+    set(CMAKE_CXX_CPPCHECK ${CPPCHECK} --enable=warning,style,performance,portability
+        --std=c++20 --inline-suppr --error-exitcode=1 --quiet)
+    execute_process(COMMAND ${CPPCHECK} --help OUTPUT_VARIABLE help)
+    if(help MATCHES "--check-level")
+        list(APPEND CMAKE_CXX_CPPCHECK --check-level=exhaustive)
+    endif()
+endif()
+
 if(CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang)$")
     target_compile_options(program_flags INTERFACE
         -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow
