@@ -4,7 +4,7 @@
 # tests/programs reads them) in bin, one manual page each in
 # share/man/man1 and the copyright and changelog in the package's doc
 # folder; what is compressed is gzip -9n of the source, and the installed
-# programs give the README's example sessions.
+# programs give the example sessions of the README and the installed pages.
 . "$(dirname "$0")/lib.sh"
 cmake=$1
 build=$2
@@ -48,9 +48,10 @@ else
     failed "the copyright file does not hold the Expat text of LICENSE"
 fi
 
-if bash "$source/tests/readme.sh" "$source/README.md" "$prefix/bin" >"$tmp/log"; then
+if bash "$source/tests/examples.sh" "$prefix/bin" "$source/README.md" \
+    "$prefix"/share/man/man1/*.gz >"$tmp/log"; then
     passed
 else
-    failed "the installed programs do not give the README's example sessions:" "$(cat "$tmp/log")"
+    failed "the installed programs do not give the example sessions:" "$(cat "$tmp/log")"
 fi
 finish

@@ -1,11 +1,11 @@
-# add_program_tests gives each program its transcript cases
-# (tests/FOLDER/NAME.t), the checks every program must pass and, to a
-# program that reads standard input, the cases every reader must pass
-# (tests/reading.t); the install and README tests below cover all
+# add_program_tests(FOLDER NAME READS) gives each program its transcript
+# cases (tests/FOLDER/NAME.t), the checks every program must pass and, if
+# READS is true (it reads standard input), the cases every reader must pass
+# (tests/reading.t); the install and example tests below cover all
 # programs at once.
 set(TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-function(add_program_tests folder name)
+function(add_program_tests folder name reads)
     set(cases ${TESTS_DIR}/${folder}/${name}.t)
     if(EXISTS ${cases})
         add_test(NAME ${name}.transcripts
@@ -14,8 +14,7 @@ function(add_program_tests folder name)
         set_tests_properties(${name}.transcripts PROPERTIES
                              LABELS ${folder} TIMEOUT 120)
     endif()
-    file(STRINGS ${PROJECT_SOURCE_DIR}/${folder}/${name}.cpp reads REGEX "std::cin")
-    if(reads) # as tests/programs --readers tells a reader
+    if(reads) # as tests/programs --readers reads it from the same line
         add_test(NAME ${name}.reading
                  COMMAND bash ${TESTS_DIR}/transcripts.sh
                          $<TARGET_FILE_DIR:${name}> ${TESTS_DIR}/reading.t)
@@ -29,27 +28,28 @@ function(add_program_tests folder name)
 endfunction()
 
 # Installing into a prefix gives exactly the programs and their manual
-# pages; the pages render without warnings; the README's example sessions
-# are what the programs write.
+# pages; the pages render without warnings; the example sessions of the
+# README and of the pages are what the programs write.
 add_test(NAME install
          COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR}
                  ${PROJECT_SOURCE_DIR})
 file(GLOB manual_pages ${PROJECT_SOURCE_DIR}/man/*.1)
 add_test(NAME man_pages
          COMMAND bash ${TESTS_DIR}/man_pages.sh ${manual_pages})
-add_test(NAME readme_examples
-         COMMAND bash ${TESTS_DIR}/readme.sh ${PROJECT_SOURCE_DIR}/README.md
-                 ${PROJECT_BINARY_DIR}/bin)
-set_tests_properties(install man_pages readme_examples PROPERTIES
+add_test(NAME examples
+         COMMAND bash ${TESTS_DIR}/examples.sh ${PROJECT_BINARY_DIR}/bin
+                 ${PROJECT_SOURCE_DIR}/README.md ${manual_pages})
+set_tests_properties(install man_pages examples PROPERTIES
                      LABELS docs TIMEOUT 120)
 # Cases that need a tool the machine lacks are skipped, each said so by
 # its test; said here as well, since ctest shows no passing test's output.
-foreach(tool groff:groff-base:rendering man:man-db:rendering
+foreach(tool groff:groff-base:rendering_and_page-example man:man-db:rendering
              python3:python3:hang-up)
     string(REPLACE ":" ";" tool ${tool})
     list(GET tool 0 command)
     list(GET tool 1 package)
     list(GET tool 2 cases)
+    string(REPLACE _ " " cases ${cases})
     find_program(tool_path ${command} NO_CACHE NO_DEFAULT_PATH PATHS ENV PATH)
     if(NOT tool_path)
         message(NOTICE "${command} not found (Debian package ${package}): "
