@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# release.sh TARBALL: a release tarball as a user off Debian gets it. It
+# holds one folder, named as the tarball, with the programs that
+# CMakeLists.txt names in bin, their pages and the package's documents,
+# and nothing else. Each program links no shared library and, started
+# alone in an empty root, answers 97 as it does here. The project's
+# cases pass over its bin, as DEP-8's do over /usr/bin: the transcripts
+# and the cases every reader shares, the checks every program must pass,
+# the pages and the example sessions of the README and the pages.
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+name=$(basename "$1" .tar.gz)
+top=$tmp/tree/$name
+mkdir "$tmp/tree" && tar -xzf "$1" -C "$tmp/tree" || exit 1
+mapfile -t programs < <(bash "$here/programs")
+
+want=$( (printf '%s\n' "${programs[@]}" | sed 's|.*|bin/&\nshare/man/man1/&.1.gz|'
+         printf 'share/doc/console-exercises/%s\n' changelog.gz copyright) | sed "s|^|$name/|" | sort)
+actual=$(cd "$tmp/tree" && find . -type f -o -type l | sed 's|^\./||' | sort)
+if [ "$want" = "$actual" ]; then
+    passed
+else
+    failed "$1 holds other files than the programs, their pages and documents:" \
+           "$(diff <(echo "$want") <(echo "$actual"))"
+fi
+
+for program in "${programs[@]}"; do
+    if readelf -d "$top/bin/$program" | grep NEEDED; then
+        failed "$program links a shared library"
+    fi
+    mkdir "$tmp/root" && cp "$top/bin/$program" "$tmp/root"
+    alone=$(echo 97 | unshare -r --root="$tmp/root" "/$program" 2>&1; echo "status $?")
+    rm -r "$tmp/root"
+    if [ "$alone" = "$(echo 97 | "$top/bin/$program" 2>&1; echo "status $?")" ]; then
+        passed
+    else
+        failed "$program, alone in an empty root:" "$alone"
+    fi
+done
+
+# cases NAME COMMAND...: one of the project's test scripts, shown by its
+# closing line.
+cases() {
+    if "${@:2}" >"$tmp/log" 2>&1; then passed; else failed "$1:" "$(grep -v '^ok' "$tmp/log")"; fi
+    echo "$1: $(tail -n 1 "$tmp/log")"
+}
+cases transcripts bash "$here/transcripts.sh" "$top/bin" "$here"/*/*.t "$here/reading.t"
+cases every_program bash "$here/every_program.sh" "${programs[@]/#/$top/bin/}"
+cases man_pages bash "$here/man_pages.sh" "$top"/share/man/man1/*
+cases examples bash "$here/examples.sh" "$top/bin" "$here/../README.md" "$top"/share/man/man1/*
+finish
