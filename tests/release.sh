@@ -2,8 +2,9 @@
 # release.sh TARBALL: a release tarball as a user off Debian gets it. It
 # holds one folder, named as the tarball, with the programs that
 # CMakeLists.txt names in bin, their pages and the package's documents,
-# and nothing else. Each program links no shared library and, started
-# alone in an empty root, answers 97 as it does here. The project's
+# and nothing else, every entry owned by 0:0. Each program is built for
+# the architecture the name ends with, links no shared library and,
+# started alone in an empty root, answers 97 as it does here. The project's
 # cases pass over its bin, as DEP-8's do over /usr/bin: the transcripts
 # and the cases every reader shares, the checks every program must pass,
 # the pages and the example sessions of the README and the pages.
@@ -23,11 +24,18 @@ else
     failed "$1 holds other files than the programs, their pages and documents:" \
            "$(diff <(echo "$want") <(echo "$actual"))"
 fi
+if tar -tvzf "$1" | grep -v '^[^ ]* 0/0 '; then
+    failed "$1 has entries not owned by 0:0"
+fi
 
 for program in "${programs[@]}"; do
     if readelf -d "$top/bin/$program" | grep NEEDED; then
         failed "$program links a shared library"
     fi
+    case ${name##*-}:$(readelf -h "$top/bin/$program" | grep Machine:) in
+    x86_64:*X86-64 | aarch64:*AArch64) ;;
+    *) failed "$program is not a program for ${name##*-}" ;;
+    esac
     mkdir "$tmp/root" && cp "$top/bin/$program" "$tmp/root"
     alone=$(echo 97 | unshare -r --root="$tmp/root" "/$program" 2>&1; echo "status $?")
     rm -r "$tmp/root"
