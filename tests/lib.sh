@@ -31,6 +31,22 @@ missing() {
     fi
 }
 
+# installed DIR WHAT: DIR holds the programs that CMakeLists.txt names in
+# bin, their pages in share/man/man1 and the package's copyright and
+# changelog in its doc folder, as installing lays them out, and nothing else.
+installed() {
+    local want actual
+    want=$( (bash "$(dirname "${BASH_SOURCE[0]}")/programs" | sed 's|.*|bin/&\nshare/man/man1/&.1.gz|'
+             printf 'share/doc/console-exercises/%s\n' changelog.gz copyright) | sort)
+    actual=$(cd "$1" && find . -type f -o -type l | sed 's|^\./||' | sort)
+    if [ "$want" = "$actual" ]; then
+        passed
+    else
+        failed "$2 holds other files than the programs, their pages and documents:" \
+               "$(diff <(echo "$want") <(echo "$actual"))"
+    fi
+}
+
 # finish: the closing line; the script passes if nothing failed and
 # something passed.
 finish() {
