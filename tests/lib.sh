@@ -33,18 +33,27 @@ missing() {
 
 # installed DIR WHAT: DIR holds the programs that CMakeLists.txt names in
 # bin, their pages in share/man/man1 and the package's copyright and
-# changelog in its doc folder, as installing lays them out, and nothing else.
+# changelog in its doc folder, as installing lays them out, and nothing
+# else; what is compressed is gzip -9n of the source (no name or time, so
+# the bytes follow the content alone), and the copyright file holds
+# LICENSE's text, indented, a blank line as " .".
 installed() {
-    local want actual
-    want=$( (bash "$(dirname "${BASH_SOURCE[0]}")/programs" | sed 's|.*|bin/&\nshare/man/man1/&.1.gz|'
+    local source want actual gz plain
+    source=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    want=$( (bash "$source/tests/programs" | sed 's|.*|bin/&\nshare/man/man1/&.1.gz|'
              printf 'share/doc/console-exercises/%s\n' changelog.gz copyright) | sort)
     actual=$(cd "$1" && find . -type f -o -type l | sed 's|^\./||' | sort)
-    if [ "$want" = "$actual" ]; then
-        passed
-    else
+    [ "$want" = "$actual" ] && passed ||
         failed "$2 holds other files than the programs, their pages and documents:" \
                "$(diff <(echo "$want") <(echo "$actual"))"
-    fi
+    for gz in "$1"/share/man/man1/*.gz "$1"/share/doc/*/changelog.gz; do
+        plain=$source/man/$(basename "$gz" .gz)
+        [[ $gz == */changelog.gz ]] && plain=$source/packaging/changelog
+        gzip -9n <"$plain" | cmp -s - "$gz" && passed || failed "${gz#"$1/"} is not gzip -9n of $plain"
+    done
+    sed -n '/^License: Expat$/,$p' "$1"/share/doc/*/copyright | tail -n +2 | sed 's/^ //; s/^\.$//' |
+        cmp -s - <(sed -n '/^Permission/,$p' "$source/LICENSE") && passed ||
+        failed "$2: the copyright file does not hold the Expat text of LICENSE"
 }
 
 # finish: the closing line; the script passes if nothing failed and

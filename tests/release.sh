@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # release.sh TARBALL: a release tarball as a user off Debian gets it. It
-# holds one folder, named as the tarball, with the programs that
-# CMakeLists.txt names in bin, their pages and the package's documents,
-# and nothing else, every entry owned by 0:0. Each program is built for
-# the architecture the name ends with, links no shared library and,
-# started alone in an empty root, answers 97 as it does here. The project's
-# cases pass over its bin, as DEP-8's do over /usr/bin: the transcripts
-# and the cases every reader shares, the checks every program must pass,
-# the pages and the example sessions of the README and the pages.
+# holds one folder, named as the tarball, with what installing gives
+# (tests/lib.sh's installed), every entry owned by 0:0. Each program is
+# built for the architecture the name ends with, links no shared library
+# and, started alone in an empty root, answers 97 as it does here; every
+# check of tests/installed.sh passes over its bin. The README's lines for
+# a tarball, for this one's architecture, work as written under a scratch
+# HOME: the first installs it into ~/.local, where the programs answer;
+# the rest remove every file of it again.
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 name=$(basename "$1" .tar.gz)
+arch=${name##*-}
 top=$tmp/tree/$name
 mkdir "$tmp/tree" && tar -xzf "$1" -C "$tmp/tree" || exit 1
 mapfile -t programs < <(bash "$here/programs")
@@ -25,9 +26,9 @@ for program in "${programs[@]}"; do
     if readelf -d "$top/bin/$program" | grep NEEDED; then
         failed "$program links a shared library"
     fi
-    case ${name##*-}:$(readelf -h "$top/bin/$program" | grep Machine:) in
+    case $arch:$(readelf -h "$top/bin/$program" | grep Machine:) in
     x86_64:*X86-64 | aarch64:*AArch64) ;;
-    *) failed "$program is not a program for ${name##*-}" ;;
+    *) failed "$program is not a program for $arch" ;;
     esac
     mkdir "$tmp/root" && cp "$top/bin/$program" "$tmp/root"
     alone=$(echo 97 | unshare -r --root="$tmp/root" "/$program" 2>&1; echo "status $?")
@@ -38,15 +39,22 @@ for program in "${programs[@]}"; do
         failed "$program, alone in an empty root:" "$alone"
     fi
 done
+bash "$here/installed.sh" "$top" && passed || failed "the cases over its bin"
 
-# cases NAME COMMAND...: one of the project's test scripts, shown by its
-# closing line.
-cases() {
-    if "${@:2}" >"$tmp/log" 2>&1; then passed; else failed "$1:" "$(grep -v '^ok' "$tmp/log")"; fi
-    echo "$1: $(tail -n 1 "$tmp/log")"
+# readme LINES: run as the README has them, beside the tarball.
+readme() {
+    (cd "$(dirname "$1")" && HOME=$tmp/home bash -e -o pipefail -c "$2") >"$tmp/log" 2>&1 ||
+        failed "the README's lines for the tarball:" "$2" "$(cat "$tmp/log")"
 }
-cases transcripts bash "$here/transcripts.sh" "$top/bin" "$here"/*/*.t "$here/reading.t"
-cases every_program bash "$here/every_program.sh" "${programs[@]/#/$top/bin/}"
-cases man_pages bash "$here/man_pages.sh" "$top"/share/man/man1/*
-cases examples bash "$here/examples.sh" "$top/bin" "$here/../README.md" "$top"/share/man/man1/*
+lines=$(awk '/^```sh$/ { block = ""; inside = 1; next }
+             /^```$/ && inside { if (block ~ /tar -xzf/) { printf "%s", block; exit } inside = 0 }
+             inside { block = block $0 "\n" }' "$here/../README.md" | sed "s/-linux-x86_64\./-linux-$arch./g")
+mkdir "$tmp/home"
+readme "$1" "$(head -n 1 <<<"$lines")"
+installed "$tmp/home/.local" "~/.local, installed as the README says,"
+bash "$here/installed.sh" "$tmp/home/.local" examples >"$tmp/log" && passed ||
+    failed "the programs in ~/.local/bin do not give the example sessions:" "$(cat "$tmp/log")"
+readme "$1" "$(tail -n +2 <<<"$lines")"
+left=$(cd "$tmp/home/.local" && find . ! -type d)
+[ -z "$left" ] && passed || failed "the README's lines for removing the tarball leave:" "$left"
 finish

@@ -27,20 +27,12 @@ function(add_program_tests folder name reads)
                          LABELS ${folder} TIMEOUT 60)
 endfunction()
 
-# Installing into a prefix gives exactly the programs and their manual
-# pages; the pages render without warnings; the example sessions of the
-# README and of the pages are what the programs write.
+# Installing into a prefix gives exactly the programs, their manual pages
+# and documents; the pages render without warnings; the example sessions
+# of the README and of the pages are what the installed programs write.
 add_test(NAME install
-         COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR}
-                 ${PROJECT_SOURCE_DIR})
-file(GLOB manual_pages ${PROJECT_SOURCE_DIR}/man/*.1)
-add_test(NAME man_pages
-         COMMAND bash ${TESTS_DIR}/man_pages.sh ${manual_pages})
-add_test(NAME examples
-         COMMAND bash ${TESTS_DIR}/examples.sh ${PROJECT_BINARY_DIR}/bin
-                 ${PROJECT_SOURCE_DIR}/README.md ${manual_pages})
-set_tests_properties(install man_pages examples PROPERTIES
-                     LABELS docs TIMEOUT 120)
+         COMMAND bash ${TESTS_DIR}/install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR})
+set_tests_properties(install PROPERTIES LABELS docs TIMEOUT 120)
 # Cases that need a tool the machine lacks are skipped, each said so by
 # its test; said here as well, since ctest shows no passing test's output.
 foreach(tool groff:groff-base:rendering_and_page-example man:man-db:rendering
