@@ -1,8 +1,7 @@
 # add_program_tests(FOLDER NAME READS) gives each program its transcript
 # cases (tests/FOLDER/NAME.t), the checks every program must pass and, if
 # READS is true (it reads standard input), the cases every reader must pass
-# (tests/reading.t); the install and example tests below cover all
-# programs at once.
+# (tests/reading.t); the install test below covers all programs at once.
 set(TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(add_program_tests folder name reads)
